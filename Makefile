@@ -1,0 +1,37 @@
+# Gromble: cross-built with MinGW-w64, run and tested under Wine.
+#   make          build build/gromble.exe and the tests
+#   make run      build and start Gromble (see scripts/run.sh)
+#   make stop     end the Gromble that `make run` started
+#   make test     build and run every test (extra ctest arguments: CTEST_ARGS=...)
+#   make deps     install the Debian packages needed
+#   make prefix   create the Wine prefix build/wineprefix
+#   make clean    remove build/ (stops a running Gromble first)
+
+SHELL := /bin/bash
+CTEST_ARGS ?=
+
+.PHONY: all build run stop test deps prefix clean
+
+all: build
+
+build:
+	@bash scripts/build.sh
+
+run:
+	@bash scripts/run.sh
+
+stop:
+	@bash scripts/stop.sh
+
+test:
+	@bash scripts/test.sh $(CTEST_ARGS)
+
+deps:
+	@bash scripts/deps.sh
+
+prefix:
+	@bash scripts/deps.sh && bash scripts/wineprefix.sh
+
+clean:
+	@bash scripts/stop.sh --quiet
+	rm -rf build
