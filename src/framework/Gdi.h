@@ -1,0 +1,137 @@
+// Owners of GDI objects and device contexts. Each owner releases its handle once,
+// when it is replaced or destroyed; SelectObject hands back the previous object,
+// which the caller selects back before the context is released.
+#pragma once
+
+#include "String.h"
+#include "Types.h"
+
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    virtual ~CGdiObject() { DeleteObject(); }
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+    CGdiObject(CGdiObject&& other) noexcept : m_hObject(other.Detach()) {}
+    CGdiObject& operator=(CGdiObject&& other) noexcept;
+
+    HGDIOBJ m_hObject = nullptr;
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    bool IsEmpty() const { return m_hObject == nullptr; }
+
+    // Takes ownership of a handle, releasing the one held before.
+    void Attach(HGDIOBJ handle);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
+    int GetObject(int size, void* buffer) const { return ::GetObjectW(m_hObject, size, buffer); }
+};
+
+class CFont : public CGdiObject {
+public:
+    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+    // Makes a font and, when one is made, releases the font held before.
+    BOOL CreateFontIndirect(const LOGFONTW* description);
+    int GetLogFont(LOGFONTW* description) const { return GetObject(sizeof(LOGFONTW), description); }
+};
+
+class CBrush : public CGdiObject {
+public:
+    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+    BOOL CreateSolidBrush(COLORREF color);
+    BOOL CreatePatternBrush(HBITMAP bitmap);
+};
+
+class CBitmap : public CGdiObject {
+public:
+    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+    BOOL LoadBitmap(UINT resourceId);
+    BOOL CreateCompatibleBitmap(HDC dc, int width, int height);
+    CSize GetSize() const;
+};
+
+class CRgn : public CGdiObject {
+public:
+    operator HRGN() const { return static_cast<HRGN>(m_hObject); }
+    BOOL CreateRectRgn(int left, int top, int right, int bottom);
+};
+
+// A device context; owns it only when made by CreateCompatibleDC.
+class CDC {
+public:
+    CDC() = default;
+    explicit CDC(HDC dc) : m_hDC(dc) {}
+    virtual ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    HDC m_hDC = nullptr;
+    operator HDC() const { return m_hDC; }
+    HDC GetSafeHdc() const { return m_hDC; }
+
+    BOOL CreateCompatibleDC(HDC reference);
+
+    int SaveDC() { return ::SaveDC(m_hDC); }
+    BOOL RestoreDC(int saved) { return ::RestoreDC(m_hDC, saved); }
+    HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
+    HGDIOBJ SelectObject(const CGdiObject& object) { return ::SelectObject(m_hDC, object.m_hObject); }
+    int SelectClipRgn(const CRgn& region) { return ::SelectClipRgn(m_hDC, region); }
+    COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
+    COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
+    int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+    int DrawText(const wchar_t* text, int length, RECT* rect, UINT format)
+    {
+        return ::DrawTextW(m_hDC, text, length, rect, format);
+    }
+    int DrawText(const CString& text, RECT* rect, UINT format)
+    {
+        return DrawText(text.GetString(), text.GetLength(), rect, format);
+    }
+    CSize GetTextExtent(const wchar_t* text, int length) const;
+    CSize GetTextExtent(const CString& text) const { return GetTextExtent(text, text.GetLength()); }
+    void FillRect(const RECT* rect, HBRUSH brush) { ::FillRect(m_hDC, rect, brush); }
+    BOOL BitBlt(int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop)
+    {
+        return ::BitBlt(m_hDC, x, y, width, height, source, xSource, ySource, rop);
+    }
+    BOOL DrawIconEx(int x, int y, HICON icon, int width, int height, UINT flags)
+    {
+        return ::DrawIconEx(m_hDC, x, y, icon, width, height, 0, nullptr, flags);
+    }
+
+private:
+    bool m_owned = false;
+};
+
+// Begins painting a window in its constructor and ends it in its destructor.
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(HWND window);
+    ~CPaintDC() override;
+    PAINTSTRUCT m_ps = {};
+
+private:
+    HWND m_window;
+};
+
+// A window's client-area context, released in the destructor.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(HWND window);
+    ~CClientDC() override;
+
+private:
+    HWND m_window;
+};
+
+// Selects an object into a context and selects the previous one back at the end.
+class CSelectedObject {
+public:
+    CSelectedObject(CDC& dc, HGDIOBJ object) : m_dc(dc), m_previous(dc.SelectObject(object)) {}
+    ~CSelectedObject() { m_dc.SelectObject(m_previous); }
+    CSelectedObject(const CSelectedObject&) = delete;
+    CSelectedObject& operator=(const CSelectedObject&) = delete;
+
+private:
+    CDC& m_dc;
+    HGDIOBJ m_previous;
+};

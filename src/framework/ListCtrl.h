@@ -1,0 +1,56 @@
+// CListCtrl: the platform's list view; one method a message.
+#pragma once
+
+#include "Wnd.h"
+
+#include <commctrl.h>
+
+class CImageList;
+
+class CListCtrl : public CWnd {
+public:
+    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+    void SetItemCount(int count) { SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count)); }
+    int InsertItem(const LVITEMW* item) { return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(item))); }
+    int InsertItem(int index, const wchar_t* text, int image);
+    BOOL DeleteItem(int index) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(index))); }
+    BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
+    BOOL GetItem(LVITEMW* item) const { return static_cast<BOOL>(SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(item))); }
+    BOOL SetItem(const LVITEMW* item) { return static_cast<BOOL>(SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(item))); }
+    BOOL SetItemText(int index, int subItem, const wchar_t* text);
+    // The whole text, however long.
+    CString GetItemText(int index, int subItem) const;
+    UINT GetItemState(int index, UINT mask) const
+    {
+        return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(index), static_cast<LPARAM>(mask)));
+    }
+    BOOL SetItemState(int index, UINT state, UINT mask);
+    int GetNextItem(int start, UINT flags) const
+    {
+        return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), static_cast<LPARAM>(flags)));
+    }
+    BOOL GetItemRect(int index, RECT* rect, UINT code) const;
+
+    int InsertColumn(int column, const wchar_t* heading, int format, int width = -1);
+    BOOL GetColumn(int column, LVCOLUMNW* description) const
+    {
+        return static_cast<BOOL>(SendMessage(LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(description)));
+    }
+    int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column))); }
+    BOOL SetColumnWidth(int column, int width)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)));
+    }
+    BOOL SetBkColor(COLORREF color) { return static_cast<BOOL>(SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(color))); }
+    COLORREF GetBkColor() const { return static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR)); }
+    HIMAGELIST GetImageList(int type) const { return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(type))); }
+    HIMAGELIST SetImageList(HIMAGELIST list, int type)
+    {
+        return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(type), reinterpret_cast<LPARAM>(list)));
+    }
+
+    // Paints an owner-drawn row; the parent hands WM_DRAWITEM back to the list.
+    virtual void DrawItem(DRAWITEMSTRUCT*) {}
+
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+};

@@ -1,0 +1,134 @@
+// Static message maps: a window class lists the messages, commands and notifications
+// it handles in a compile-time table; dispatch walks the tables from the most derived
+// class to CWnd. Each entry holds a plain function that calls the member handler, so
+// no member-function pointer is ever cast.
+//
+//   BEGIN_MESSAGE_MAP(CMyDlg, CDialog)
+//       ON_COMMAND(ID_FILE_NEW, OnNew)          // void OnNew()
+//   END_MESSAGE_MAP()
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+// Messages a parent hands back to the child control that caused them.
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+
+struct CMessageMapEntry {
+    UINT message;  // window message, or WM_REFLECT_BASE + message
+    UINT code;     // notification code of WM_COMMAND or WM_NOTIFY
+    UINT id;       // command or control id, 0 for window messages
+    LRESULT (*handler)(CWnd& wnd, WPARAM wParam, LPARAM lParam);
+};
+
+struct CMessageMap {
+    const CMessageMap* (*base)();
+    const CMessageMapEntry* entries;  // ends with an entry whose handler is null
+};
+
+#define DECLARE_MESSAGE_MAP()                             \
+protected:                                                \
+    static const CMessageMap* GetThisMessageMap();        \
+    const CMessageMap* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
+    const CMessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const CMessageMap* theClass::GetThisMessageMap()                                   \
+    {                                                                                  \
+        using ThisClass = theClass;                                                    \
+        using TheBaseClass = baseClass;                                                \
+        static constexpr CMessageMapEntry entries[] = {
+
+#define END_MESSAGE_MAP()                                                           \
+            {0, 0, 0, nullptr}};                                                    \
+        static constexpr CMessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
+        return &map;                                                                \
+    }
+
+// void fn() for a menu, tool-bar or accelerator command
+#define ON_COMMAND(id, fn)                                                              \
+    {WM_COMMAND, 0, static_cast<UINT>(id), [](CWnd& w, WPARAM, LPARAM) -> LRESULT {     \
+         static_cast<ThisClass&>(w).fn();                                               \
+         return 0;                                                                      \
+     }},
+
+// void fn() for a control notification sent as WM_COMMAND
+#define ON_CONTROL(code, id, fn)                                                        \
+    {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id),                        \
+     [](CWnd& w, WPARAM, LPARAM) -> LRESULT {                                           \
+         static_cast<ThisClass&>(w).fn();                                               \
+         return 0;                                                                      \
+     }},
+
+#define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
+#define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
+#define ON_CBN_EDITCHANGE(id, fn) ON_CONTROL(CBN_EDITCHANGE, id, fn)
+
+// void fn(NMHDR* header, LRESULT* result) for WM_NOTIFY from control id
+#define ON_NOTIFY(code, id, fn)                                                          \
+    {WM_NOTIFY, static_cast<UINT>(code), static_cast<UINT>(id),                          \
+     [](CWnd& w, WPARAM, LPARAM lp) -> LRESULT {                                         \
+         LRESULT result = 0;                                                             \
+         static_cast<ThisClass&>(w).fn(reinterpret_cast<NMHDR*>(lp), &result);           \
+         return result;                                                                  \
+     }},
+
+// void fn(NMHDR* header, LRESULT* result) for the control's own WM_NOTIFY, reflected back
+#define ON_NOTIFY_REFLECT(code, fn)                                                      \
+    {WM_REFLECT_BASE + WM_NOTIFY, static_cast<UINT>(code), 0,                            \
+     [](CWnd& w, WPARAM, LPARAM lp) -> LRESULT {                                         \
+         LRESULT result = 0;                                                             \
+         static_cast<ThisClass&>(w).fn(reinterpret_cast<NMHDR*>(lp), &result);           \
+         return result;                                                                  \
+     }},
+
+// LRESULT fn(WPARAM, LPARAM)
+#define ON_MESSAGE(message, fn)                                                          \
+    {static_cast<UINT>(message), 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {    \
+         return static_cast<ThisClass&>(w).fn(wp, lp);                                   \
+     }},
+
+// void OnSize(UINT type, int cx, int cy)
+#define ON_WM_SIZE()                                                                     \
+    {WM_SIZE, 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {                       \
+         static_cast<ThisClass&>(w).OnSize(static_cast<UINT>(wp), static_cast<short>(LOWORD(lp)), \
+                                           static_cast<short>(HIWORD(lp)));              \
+         return 0;                                                                       \
+     }},
+
+// void OnPaint()
+#define ON_WM_PAINT()                                                                    \
+    {WM_PAINT, 0, 0, [](CWnd& w, WPARAM, LPARAM) -> LRESULT {                            \
+         static_cast<ThisClass&>(w).OnPaint();                                           \
+         return 0;                                                                       \
+     }},
+
+// void OnSetFocus(CWnd* oldFocus)
+#define ON_WM_SETFOCUS()                                                                 \
+    {WM_SETFOCUS, 0, 0, [](CWnd& w, WPARAM wp, LPARAM) -> LRESULT {                      \
+         static_cast<ThisClass&>(w).OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wp))); \
+         return 0;                                                                       \
+     }},
+
+// void OnKillFocus(CWnd* newFocus)
+#define ON_WM_KILLFOCUS()                                                                \
+    {WM_KILLFOCUS, 0, 0, [](CWnd& w, WPARAM wp, LPARAM) -> LRESULT {                     \
+         static_cast<ThisClass&>(w).OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wp))); \
+         return 0;                                                                       \
+     }},
+
+// void OnLButtonDown(UINT flags, CPoint point)
+#define ON_WM_LBUTTONDOWN()                                                              \
+    {WM_LBUTTONDOWN, 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {                \
+         static_cast<ThisClass&>(w).OnLButtonDown(                                       \
+             static_cast<UINT>(wp),                                                      \
+             CPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))));    \
+         return 0;                                                                       \
+     }},
+
+// int OnCreate(CREATESTRUCTW* create)
+#define ON_WM_CREATE()                                                                   \
+    {WM_CREATE, 0, 0, [](CWnd& w, WPARAM, LPARAM lp) -> LRESULT {                        \
+         return static_cast<ThisClass&>(w).OnCreate(reinterpret_cast<CREATESTRUCTW*>(lp)); \
+     }},

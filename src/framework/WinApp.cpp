@@ -1,0 +1,64 @@
+#include "WinApp.h"
+
+namespace {
+
+CWinApp* g_app = nullptr;
+
+}  // namespace
+
+CWinApp::CWinApp(const wchar_t* appName) : m_pszAppName(appName)
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return ExitInstance();
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return ::GetModuleHandleW(nullptr);
+}
+
+HINSTANCE AfxFindResourceHandle(const wchar_t*, const wchar_t*)
+{
+    return AfxGetInstanceHandle();
+}
+
+int AfxWinMain(HINSTANCE instance, int)
+{
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr)
+        return 1;
+    app->m_hInstance = instance;
+    int exitCode = 0;
+    try {
+        exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
+    } catch (...) {
+        exitCode = 1;
+    }
+    app->m_pMainWnd = nullptr;
+    return exitCode;
+}

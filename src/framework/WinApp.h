@@ -1,0 +1,28 @@
+// CWinApp: the one application object; the entry point runs its InitInstance.
+#pragma once
+
+#include "Wnd.h"
+
+class CWinApp {
+public:
+    explicit CWinApp(const wchar_t* appName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // Returns false to end the program at once instead of running a message loop.
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int Run();
+    virtual int ExitInstance() { return 0; }
+
+    CWnd* m_pMainWnd = nullptr;
+    HINSTANCE m_hInstance = nullptr;
+    const wchar_t* m_pszAppName;
+};
+
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+HINSTANCE AfxGetInstanceHandle();
+// The module that holds a resource: the program's own.
+HINSTANCE AfxFindResourceHandle(const wchar_t* name, const wchar_t* type);
+int AfxWinMain(HINSTANCE instance, int showCommand);

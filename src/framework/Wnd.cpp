@@ -1,0 +1,303 @@
+#include "Wnd.h"
+
+#include "Prompts.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+std::unordered_map<HWND, CWnd*>& PermanentMap()
+{
+    thread_local std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap()
+{
+    thread_local std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+bool NotificationCodeMatches(UINT entryCode, UINT code)
+{
+    return (entryCode & 0xFFFF) == (code & 0xFFFF);
+}
+
+}  // namespace
+
+CWnd::~CWnd()
+{
+    if (m_hWnd == nullptr || FromHandlePermanent(m_hWnd) != this)
+        return;
+    if (m_pfnSuper != nullptr) {
+        UnsubclassWindow();
+    } else {
+        HWND hWnd = Detach();
+        ::DestroyWindow(hWnd);
+    }
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    auto& map = PermanentMap();
+    auto found = map.find(hWnd);
+    return found == map.end() ? nullptr : found->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return nullptr;
+    if (CWnd* permanent = FromHandlePermanent(hWnd))
+        return permanent;
+    auto& temporaries = TemporaryMap();
+    auto& slot = temporaries[hWnd];
+    if (!slot) {
+        slot = std::make_unique<CWnd>();
+        slot->m_hWnd = hWnd;
+    }
+    return slot.get();
+}
+
+void CWnd::DeleteTempMap()
+{
+    auto& temporaries = TemporaryMap();
+    for (auto& entry : temporaries)
+        entry.second->m_hWnd = nullptr;
+    temporaries.clear();
+}
+
+bool CWnd::Attach(HWND hWnd)
+{
+    if (hWnd == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWnd) != nullptr)
+        return false;
+    m_hWnd = hWnd;
+    PermanentMap()[hWnd] = this;
+    auto& temporaries = TemporaryMap();
+    auto temporary = temporaries.find(hWnd);
+    if (temporary != temporaries.end())
+        temporary->second->m_hWnd = nullptr;  // stays valid until the next purge
+    return true;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd != nullptr)
+        PermanentMap().erase(hWnd);
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+bool CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!Attach(hWnd))
+        return false;
+    PreSubclassWindow();
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWindowProc)));
+    return true;
+}
+
+bool CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    HWND control = ::GetDlgItem(parent->m_hWnd, static_cast<int>(id));
+    return control != nullptr && SubclassWindow(control);
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (m_pfnSuper != nullptr) {
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        m_pfnSuper = nullptr;
+    }
+    return Detach();
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
+                    const RECT& rect, CWnd* parent, UINT id)
+{
+    HWND hWnd = ::CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top,
+                                  parent ? parent->m_hWnd : nullptr,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                  ::GetModuleHandleW(nullptr), nullptr);
+    if (hWnd == nullptr)
+        return false;
+    if (!SubclassWindow(hWnd)) {
+        ::DestroyWindow(hWnd);
+        return false;
+    }
+    return true;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd != nullptr && ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
+{
+    DWORD style = GetStyle();
+    DWORD newStyle = (style & ~remove) | add;
+    if (style == newStyle)
+        return FALSE;
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(newStyle));
+    if (flags != 0)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+    return TRUE;
+}
+
+CString CWnd::GetDlgItemText(int id) const
+{
+    HWND control = ::GetDlgItem(m_hWnd, id);
+    if (control == nullptr)
+        return CString();
+    return FromHandle(control)->GetWindowText();
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    text = GetWindowText();
+}
+
+CString CWnd::GetWindowText() const
+{
+    // Grow until the whole text fits: a text can change length between the two calls.
+    int capacity = ::GetWindowTextLengthW(m_hWnd) + 1;
+    for (;;) {
+        std::vector<wchar_t> buffer(static_cast<size_t>(capacity) + 1, L'\0');
+        int copied = ::GetWindowTextW(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
+        if (copied < static_cast<int>(buffer.size()) - 1)
+            return CString(buffer.data(), copied);
+        capacity *= 2;
+    }
+}
+
+void CWnd::ScreenToClient(RECT* rect) const
+{
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2);
+}
+
+void CWnd::ClientToScreen(RECT* rect) const
+{
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(rect), 2);
+}
+
+HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
+{
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+}
+
+int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type)
+{
+    return AfxPrompts().MessageBox(m_hWnd, text, caption, type);
+}
+
+const CMessageMap* CWnd::GetThisMessageMap()
+{
+    static constexpr CMessageMapEntry entries[] = {{0, 0, 0, nullptr}};
+    static constexpr CMessageMap map = {nullptr, entries};
+    return &map;
+}
+
+LRESULT CALLBACK CWnd::StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* wnd = FromHandlePermanent(hWnd);
+    if (wnd == nullptr)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+
+    LRESULT result = 0;
+    try {
+        result = wnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the platform's window procedure.
+        result = 0;
+    }
+    if (message == WM_NCDESTROY) {
+        wnd->UnsubclassWindow();
+        wnd->PostNcDestroy();
+    }
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CurrentMessageScope scope(*this, message, wParam, lParam);
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    return result;
+}
+
+bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        CWnd* child = FromHandlePermanent(header->hwndFrom);
+        if (child != nullptr && child != this && child->OnChildNotify(message, wParam, lParam, result))
+            return true;
+    } else if (message == WM_DRAWITEM) {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        CWnd* child = draw->CtlType == ODT_MENU ? nullptr : FromHandlePermanent(draw->hwndItem);
+        if (child != nullptr && child->OnChildNotify(message, wParam, lParam, result)) {
+            *result = TRUE;
+            return true;
+        }
+    }
+    return DispatchToMap(message, wParam, lParam, result);
+}
+
+bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    return ReflectChildNotify(message, wParam, lParam, result);
+}
+
+bool CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    return DispatchToMap(WM_REFLECT_BASE + message, wParam, lParam, result);
+}
+
+bool CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    for (const CMessageMap* map = GetMessageMap(); map != nullptr;
+         map = map->base ? map->base() : nullptr) {
+        for (const CMessageMapEntry* entry = map->entries; entry->handler != nullptr; ++entry) {
+            if (entry->message != message)
+                continue;
+            if (message == WM_COMMAND) {
+                UINT code = HIWORD(wParam);
+                bool codeMatches = entry->code == 0 ? code <= 1 : entry->code == code;
+                if (!codeMatches || entry->id != LOWORD(wParam))
+                    continue;
+            } else if (message == WM_NOTIFY) {
+                auto* header = reinterpret_cast<NMHDR*>(lParam);
+                if (!NotificationCodeMatches(entry->code, header->code) || entry->id != header->idFrom)
+                    continue;
+            } else if (message == WM_REFLECT_BASE + WM_NOTIFY) {
+                auto* header = reinterpret_cast<NMHDR*>(lParam);
+                if (!NotificationCodeMatches(entry->code, header->code))
+                    continue;
+            }
+            *result = entry->handler(*this, wParam, lParam);
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper != nullptr)
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam);
+}

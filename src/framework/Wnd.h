@@ -1,0 +1,145 @@
+// CWnd: a C++ object bound to one window handle. Messages reach the object through
+// its message map; WM_DRAWITEM and WM_NOTIFY are first offered to the child control
+// that caused them.
+#pragma once
+
+#include "MessageMap.h"
+#include "String.h"
+#include "Types.h"
+
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    operator HWND() const { return m_hWnd; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object bound to a window, or a temporary one that lives until the
+    // thread's message queue is next idle.
+    static CWnd* FromHandle(HWND hWnd);
+    static CWnd* FromHandlePermanent(HWND hWnd);
+    static void DeleteTempMap();
+
+    bool Attach(HWND hWnd);
+    HWND Detach();
+    // Binds an existing window to this object and routes its messages here.
+    bool SubclassWindow(HWND hWnd);
+    bool SubclassDlgItem(UINT id, CWnd* parent);
+    HWND UnsubclassWindow();
+
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
+                  const RECT& rect, CWnd* parent, UINT id);
+    virtual BOOL DestroyWindow();
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
+
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
+    // New style = (old style without remove) with add; flags other than 0 also
+    // reposition the window with them (SWP_FRAMECHANGED and the like).
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+
+    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+    CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    void SetDlgItemText(int id, const wchar_t* text) { ::SetDlgItemTextW(m_hWnd, id, text); }
+    CString GetDlgItemText(int id) const;
+    UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+    void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
+
+    void SetWindowText(const wchar_t* text) { ::SetWindowTextW(m_hWnd, text); }
+    void GetWindowText(CString& text) const;
+    CString GetWindowText() const;
+    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+
+    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw, 0); }
+    void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
+    void ScreenToClient(POINT* point) const { ::ScreenToClient(m_hWnd, point); }
+    void ScreenToClient(RECT* rect) const;
+    void ClientToScreen(POINT* point) const { ::ClientToScreen(m_hWnd, point); }
+    void ClientToScreen(RECT* rect) const;
+    BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags)
+    {
+        return ::SetWindowPos(m_hWnd, insertAfter ? insertAfter->m_hWnd : nullptr, x, y, cx, cy, flags);
+    }
+    void MoveWindow(int x, int y, int cx, int cy, BOOL repaint = TRUE)
+    {
+        ::MoveWindow(m_hWnd, x, y, cx, cy, repaint);
+    }
+
+    HICON SetIcon(HICON icon, BOOL bigIcon);
+    HDC GetDC() const { return ::GetDC(m_hWnd); }
+    int ReleaseDC(HDC dc) const { return ::ReleaseDC(m_hWnd, dc); }
+
+    // A question or a notice to the user, through the prompts of Prompts.h.
+    int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK);
+
+    // Offered a message that this control caused in its parent; true when handled.
+    virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+protected:
+    static const CMessageMap* GetThisMessageMap();
+    virtual const CMessageMap* GetMessageMap() const { return GetThisMessageMap(); }
+
+    virtual void PreSubclassWindow() {}
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Routes one message through reflection and the message maps; true when handled.
+    virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default processing of the message being handled.
+    LRESULT Default();
+    virtual void PostNcDestroy() {}
+
+    bool ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    static LRESULT CALLBACK StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The message being handled, for Default().
+    struct CurrentMessage {
+        UINT message = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    CurrentMessage m_currentMsg;
+
+    class CurrentMessageScope {
+    public:
+        CurrentMessageScope(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
+            : m_wnd(wnd), m_saved(wnd.m_currentMsg)
+        {
+            m_wnd.m_currentMsg = {message, wParam, lParam};
+        }
+        ~CurrentMessageScope() { m_wnd.m_currentMsg = m_saved; }
+        CurrentMessageScope(const CurrentMessageScope&) = delete;
+        CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+
+    private:
+        CWnd& m_wnd;
+        CurrentMessage m_saved;
+    };
+
+private:
+    WNDPROC m_pfnSuper = nullptr;
+};

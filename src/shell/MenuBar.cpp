@@ -1,0 +1,194 @@
+#include "MenuBar.h"
+
+#include "HandheldScreen.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// One button of a menu-bar layout record, sixteen-bit values in this order.
+struct MenuBarButtonRecord {
+    short image;
+    WORD command;
+    WORD state;
+    WORD style;
+    WORD stringId;
+    WORD reserved;
+    WORD popupIndex;
+};
+
+constexpr WORD kStyleDropDown = 0x0008;
+constexpr WORD kStyleAutoSize = 0x0010;
+
+// A resource's bytes, or an empty range when there is none.
+std::pair<const WORD*, size_t> LoadWords(UINT id, const wchar_t* type)
+{
+    HMODULE module = ::GetModuleHandleW(nullptr);
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    if (found == nullptr)
+        return {nullptr, 0};
+    HGLOBAL loaded = ::LoadResource(module, found);
+    const void* data = loaded ? ::LockResource(loaded) : nullptr;
+    if (data == nullptr)
+        return {nullptr, 0};
+    return {static_cast<const WORD*>(data), ::SizeofResource(module, found) / sizeof(WORD)};
+}
+
+CString LoadStringResource(UINT id)
+{
+    const wchar_t* text = nullptr;
+    int length = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? CString(text, length) : CString();
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CMenuBar, CWnd)
+    ON_NOTIFY_REFLECT(TBN_DROPDOWN, OnDropDown)
+END_MESSAGE_MAP()
+
+bool CMenuBar::Create(CWnd* dialog, UINT menuBarId, UINT toolBarId)
+{
+    DWORD style = WS_CHILD | WS_VISIBLE | CCS_BOTTOM | CCS_NODIVIDER | TBSTYLE_FLAT | TBSTYLE_LIST;
+    if (!CreateEx(0, TOOLBARCLASSNAMEW, nullptr, style, CRect(0, 0, 0, 0), dialog, WindowId))
+        return false;
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    // The default padding makes the six buttons wider than the screen.
+    SendMessage(TB_SETPADDING, 0, MAKELPARAM(2, 6));
+
+    bool built = AddMenuButtons(menuBarId) && AddToolButtons(toolBarId);
+    Reposition();
+    return built;
+}
+
+bool CMenuBar::AddMenuButtons(UINT menuBarId)
+{
+    auto [words, count] = LoadWords(menuBarId, RT_RCDATA);
+    if (words == nullptr || count < 2)
+        return false;
+    if (!m_menu.LoadMenu(words[0]))
+        return false;
+    size_t buttons = words[1];
+    const size_t recordWords = sizeof(MenuBarButtonRecord) / sizeof(WORD);
+    if (count < 2 + buttons * recordWords)
+        return false;
+
+    m_texts.reserve(buttons);
+    for (size_t i = 0; i < buttons; ++i) {
+        MenuBarButtonRecord record;
+        memcpy(&record, words + 2 + i * recordWords, sizeof(record));
+        m_texts.push_back(LoadStringResource(record.stringId));
+        m_dropDowns.push_back({record.command, static_cast<int>(record.popupIndex)});
+
+        TBBUTTON button = {};
+        button.iBitmap = record.image;
+        button.idCommand = record.command;
+        button.fsState = static_cast<BYTE>(record.state);
+        // A drop-down button of the handheld's bar opens its pop-up wherever it is tapped.
+        button.fsStyle = static_cast<BYTE>(BTNS_SHOWTEXT |
+                                           ((record.style & kStyleDropDown) ? BTNS_WHOLEDROPDOWN : 0) |
+                                           ((record.style & kStyleAutoSize) ? BTNS_AUTOSIZE : 0));
+        button.iString = reinterpret_cast<INT_PTR>(m_texts.back().GetString());
+        SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    return true;
+}
+
+bool CMenuBar::AddToolButtons(UINT toolBarId)
+{
+    // A tool-bar resource: version, image width, image height, count, commands.
+    auto [words, count] = LoadWords(toolBarId, MAKEINTRESOURCEW(241));
+    if (words == nullptr || count < 4 || count < 4u + words[3])
+        return false;
+    int imageWidth = words[1];
+    int imageHeight = words[2];
+    SetBitmapSize(imageWidth, imageHeight);
+    if (m_images.Create(toolBarId, imageWidth, 0, RGB(255, 255, 255)))
+        SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images.GetSafeHandle()));
+
+    int image = 0;
+    for (size_t i = 0; i < words[3]; ++i) {
+        TBBUTTON button = {};
+        WORD command = words[4 + i];
+        if (command == 0) {
+            button.fsStyle = BTNS_SEP;
+        } else {
+            button.iBitmap = image++;
+            button.idCommand = command;
+            button.fsState = TBSTATE_ENABLED;
+            button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
+        }
+        button.iString = -1;
+        SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    return true;
+}
+
+void CMenuBar::SetButtonSize(int width, int height)
+{
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(width, height));
+    Reposition();
+}
+
+void CMenuBar::SetBitmapSize(int width, int height)
+{
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
+}
+
+void CMenuBar::Reposition()
+{
+    SendMessage(TB_AUTOSIZE);
+    int height = GetHeight();
+    if (height != m_heightGiven) {
+        int grow = height - m_heightGiven;
+        m_heightGiven = height;
+        HandheldScreen::GrowClientHeight(::GetParent(m_hWnd), grow);
+        SendMessage(TB_AUTOSIZE);
+    }
+}
+
+int CMenuBar::GetHeight() const
+{
+    CRect bar;
+    GetWindowRect(&bar);
+    return bar.Height();
+}
+
+CRect CMenuBar::AreaAbove(const CWnd& dialog)
+{
+    CRect area;
+    dialog.GetClientRect(&area);
+    HWND bar = ::GetDlgItem(dialog.m_hWnd, WindowId);
+    if (bar != nullptr && (::GetWindowLongPtrW(bar, GWL_STYLE) & WS_VISIBLE)) {
+        CRect barRect;
+        ::GetWindowRect(bar, &barRect);
+        area.bottom -= barRect.Height();
+    }
+    return area;
+}
+
+int CMenuBar::PopupIndexOf(UINT command) const
+{
+    for (const DropDownButton& button : m_dropDowns)
+        if (button.command == command)
+            return button.popupIndex;
+    return -1;
+}
+
+void CMenuBar::OnDropDown(NMHDR* header, LRESULT* result)
+{
+    auto* toolBar = reinterpret_cast<NMTOOLBARW*>(header);
+    *result = TBDDRET_DEFAULT;
+    int popupIndex = PopupIndexOf(static_cast<UINT>(toolBar->iItem));
+    HMENU popup = popupIndex >= 0 ? m_menu.GetSubMenu(popupIndex) : nullptr;
+    if (popup == nullptr)
+        return;
+
+    CRect button;
+    SendMessage(TB_GETRECT, static_cast<WPARAM>(toolBar->iItem), reinterpret_cast<LPARAM>(&button));
+    ClientToScreen(&button);
+    TPMPARAMS exclude = {sizeof(exclude), button};
+    ::TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_VERTICAL, button.left, button.top,
+                       ::GetParent(m_hWnd), &exclude);
+}
