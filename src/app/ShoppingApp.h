@@ -1,0 +1,9 @@
+// The application: runs the main window as a modal dialog and ends with it.
+#pragma once
+
+#include "../framework/WinApp.h"
+
+class CShoppingApp : public CWinApp {
+public:
+    BOOL InitInstance() override;
+};

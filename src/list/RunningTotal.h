@@ -1,0 +1,24 @@
+// The sum of the item prices, counted as whole numbers.
+#pragma once
+
+#include "../framework/String.h"
+
+#include <cstdint>
+
+// The leading integer of a price text in the ANSI code page, as atoi reads it
+// (white space, a sign, digits), held at the 32-bit range instead of wrapping.
+int PriceValue(const CString& price);
+
+class CRunningTotal {
+public:
+    void Reset() { m_sum = 0; }
+    void Add(const CString& price);
+    void Subtract(const CString& price);
+    int64_t Value() const { return m_sum; }
+    // The sum in "%i" form: decimal, a leading "-" when negative.
+    CString Text() const;
+
+private:
+    // Prices are 32-bit, so leaving this range would take 2^32 rows.
+    int64_t m_sum = 0;
+};

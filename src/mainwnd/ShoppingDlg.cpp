@@ -1,0 +1,140 @@
+#include "ShoppingDlg.h"
+
+#include "../font/ListFont.h"
+#include "../res/resource.h"
+#include "AboutDlg.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace {
+
+// The list sits below the entry panel and ends one pixel above the bar.
+constexpr int kListTop = 62;
+constexpr int kListHeightLess = 63;
+
+CString HelpPagePath()
+{
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return CString(L"Help.htm");
+        if (length < path.size())
+            break;
+        path.resize(path.size() * 2);
+    }
+    CString folder(path.data());
+    int slash = -1;
+    for (int i = 0; i < folder.GetLength(); ++i)
+        if (folder.GetAt(i) == L'\\' || folder.GetAt(i) == L'/')
+            slash = i;
+    return folder.Left(slash + 1) + CString(L"Help.htm");
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
+    ON_NOTIFY(NM_CLICK, IDC_LIST, OnListClick)
+    ON_NOTIFY(NM_RCLICK, IDC_LIST, OnListRightClick)
+    ON_NOTIFY(NM_DBLCLK, IDC_LIST, OnListDoubleClick)
+    ON_WM_SIZE()
+    ON_COMMAND(ID_FILE_EXIT, OnExit)
+    ON_COMMAND(ID_HELP_ABOUT, OnAbout)
+    ON_COMMAND(ID_FILE_NEW, OnNew)
+    ON_COMMAND(ID_HELP_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+CShoppingDlg::CShoppingDlg(CWnd* parent)
+    : CDialog(IDD_GROMBLE_DIALOG, parent),
+      m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED)))
+{
+}
+
+CShoppingDlg::~CShoppingDlg() = default;
+
+void CShoppingDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_ADD, m_btnAdd);
+    DDX_Control(dx, IDC_LOCATION, m_editLocation);
+    DDX_Control(dx, IDC_PRICE, m_editPrice);
+    DDX_Control(dx, IDC_QT, m_editQt);
+    DDX_Control(dx, IDC_ITEM, m_editItem);
+    DDX_Control(dx, IDC_LIST, m_list);
+}
+
+BOOL CShoppingDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    m_menuBar.Create(this, IDR_MENUBAR, IDR_TOOLBAR);
+    m_menuBar.SetButtonSize(23, 21);
+    m_menuBar.SetBitmapSize(16, 15);
+
+    m_marks.Create(IDB_MARKS, 16, 1, RGB(255, 255, 255));
+    m_list.SetImageList(m_marks, LVSIL_SMALL);
+
+    m_editQt.SetWindowText(L"1");
+    m_editLocation.SetWindowText(L"Market");
+    m_editPrice.SetWindowText(L"0");
+    m_editItem.SetFocus();
+
+    InsertClosingRows();
+
+    ListFontSettings settings = StartupListFontSettings();
+    CreateListFont(settings);
+    // The Item field has the focus already; the dialog manager would hand it to the
+    // first control in tab order, which is now the list (OnSize puts it on top).
+    return FALSE;
+}
+
+BOOL CShoppingDlg::DestroyWindow()
+{
+    return CDialog::DestroyWindow();
+}
+
+void CShoppingDlg::OnSize(UINT, int, int)
+{
+    Default();
+    if (m_list.m_hWnd == nullptr)
+        return;
+    if (m_menuBar.m_hWnd != nullptr)
+        m_menuBar.Reposition();
+    CRect area = CMenuBar::AreaAbove(*this);
+    m_list.SetWindowPos(nullptr, 0, kListTop, area.Width(), area.Height() - kListHeightLess, 0);
+}
+
+void CShoppingDlg::OnExit()
+{
+    ::PostQuitMessage(0);
+}
+
+void CShoppingDlg::OnAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CShoppingDlg::OnHelp()
+{
+    // Shown by the system's browser; a failure to start it shows nothing.
+    ::ShellExecuteW(nullptr, L"open", HelpPagePath(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CShoppingDlg::OnListClick(NMHDR*, LRESULT*) {}
+
+void CShoppingDlg::OnListRightClick(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+}
+
+void CShoppingDlg::OnListDoubleClick(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+}

@@ -1,0 +1,55 @@
+// The main window: the entry panel, the list and the bar along the bottom.
+#pragma once
+
+#include "../framework/Button.h"
+#include "../framework/Dialog.h"
+#include "../framework/Edit.h"
+#include "../framework/ImageList.h"
+#include "../list/RunningTotal.h"
+#include "../listview/ItemListCtrl.h"
+#include "../shell/MenuBar.h"
+
+class CShoppingDlg : public CDialog {
+public:
+    explicit CShoppingDlg(CWnd* parent = nullptr);
+    ~CShoppingDlg() override;
+
+    BOOL DestroyWindow() override;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+
+    // Layout and the shell's commands (ShoppingDlg.cpp)
+    void OnSize(UINT type, int cx, int cy);
+    void OnExit();
+    void OnAbout();
+    void OnHelp();
+    void OnListClick(NMHDR* header, LRESULT* result);
+    void OnListRightClick(NMHDR* header, LRESULT* result);
+    void OnListDoubleClick(NMHDR* header, LRESULT* result);
+
+    // The rows, the closing rows and the running total (list/ShoppingList.cpp)
+    void AddPrice(const CString& price);
+    void SubtractPrice(const CString& price);
+    void InsertClosingRows();
+    void ResetClosingRows();
+    void OnNew();
+
+    DECLARE_MESSAGE_MAP()
+
+    CButton m_btnAdd;
+    CEdit m_editLocation;
+    CEdit m_editPrice;
+    CEdit m_editQt;
+    CEdit m_editItem;
+    CItemListCtrl m_list;
+    HICON m_hIcon;
+    CImageList m_marks;
+    CMenuBar m_menuBar;
+
+    CRunningTotal m_runningTotal;
+
+private:
+    void WriteTotalRow(const CString& totalText);
+};

@@ -1,0 +1,269 @@
+#include "support/MainWindowTest.h"
+
+#include "font/ListFont.h"
+#include "listview/ItemListCtrl.h"
+#include "res/resource.h"
+#include "shell/MenuBar.h"
+
+#include <commctrl.h>
+
+namespace {
+
+class MainWindowStart : public MainWindowTest {
+protected:
+    CRect ClientRectOf(HWND window) const
+    {
+        CRect rect;
+        ::GetWindowRect(window, &rect);
+        ::MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    HWND Bar() const { return Control(CMenuBar::WindowId); }
+};
+
+TEST_F(MainWindowStart, ShowsTheEmptyListAndTheDefaultFields)
+{
+    std::vector<ShownRow> expected = {Separator(), Total(L"0")};
+    EXPECT_EQ(Rows(), expected);
+    EXPECT_EQ(FieldText(IDC_ITEM), L"");
+    EXPECT_EQ(FieldText(IDC_QT), L"1");
+    EXPECT_EQ(FieldText(IDC_LOCATION), L"Market");
+    EXPECT_EQ(FieldText(IDC_PRICE), L"0");
+    EXPECT_EQ(::GetFocus(), Control(IDC_ITEM)) << "the Item field has the keyboard focus";
+    wchar_t caption[64] = L"";
+    ::GetWindowTextW(Window(), caption, 64);
+    EXPECT_STREQ(caption, L"Gromble");
+    EXPECT_NE(::SendMessageW(Window(), WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(::SendMessageW(Window(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(MainWindowStart, FillsTheHandheldScreen)
+{
+    CRect client;
+    ::GetClientRect(Window(), &client);
+    CRect bar = ClientRectOf(Bar());
+    EXPECT_EQ(client.Width(), 240);
+    EXPECT_EQ(bar.top, 268) << "268 pixels stand above the bar";
+    EXPECT_EQ(bar.bottom, client.bottom) << "the bar runs along the bottom";
+    EXPECT_EQ(bar.Width(), 240);
+
+    EXPECT_EQ(ClientRectOf(List()), CRect(0, 62, 240, 267)) << "the list ends one pixel above the bar";
+
+    // The entry panel keeps its template places at 1.75 pixels a dialog unit.
+    CRect item = ClientRectOf(Control(IDC_ITEM));
+    EXPECT_EQ(item.left, 35);
+    EXPECT_EQ(item.Width(), 126);
+}
+
+TEST_F(MainWindowStart, PlacesTheListAgainAfterAResize)
+{
+    CRect frame;
+    ::GetWindowRect(Window(), &frame);
+    ::SetWindowPos(Window(), nullptr, 0, 0, frame.Width() + 60, frame.Height() + 40, SWP_NOMOVE | SWP_NOZORDER);
+    CRect client;
+    ::GetClientRect(Window(), &client);
+    CRect bar = ClientRectOf(Bar());
+    EXPECT_EQ(bar.bottom, client.bottom);
+    EXPECT_EQ(ClientRectOf(List()), CRect(0, 62, client.right, bar.top - 1));
+}
+
+TEST_F(MainWindowStart, OffersMenuOptionsAndTheFourToolButtons)
+{
+    HWND bar = Bar();
+    ASSERT_NE(bar, nullptr);
+    const struct {
+        int command;
+        const wchar_t* text;
+        bool dropDown;
+    } expected[] = {
+        {ID_MENU_BUTTON, L"Menu", true},   {ID_OPTIONS_BUTTON, L"Options", true}, {ID_FILE_NEW, nullptr, false},
+        {ID_FILE_OPEN, nullptr, false},    {ID_FILE_SAVE, nullptr, false},        {ID_HELP_HELP, nullptr, false},
+    };
+    ASSERT_EQ(::SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 6);
+    int rightmost = 0;
+    int firstTop = -1;
+    for (int i = 0; i < 6; ++i) {
+        TBBUTTON button = {};
+        ::SendMessageW(bar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(button.idCommand, expected[i].command) << "button " << i;
+        EXPECT_EQ((button.fsStyle & BTNS_WHOLEDROPDOWN) != 0, expected[i].dropDown) << "button " << i;
+        if (expected[i].text != nullptr) {
+            wchar_t text[64] = L"";
+            ::SendMessageW(bar, TB_GETBUTTONTEXTW, static_cast<WPARAM>(button.idCommand), reinterpret_cast<LPARAM>(text));
+            EXPECT_STREQ(text, expected[i].text);
+        }
+        CRect rect;
+        ::SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect));
+        if (firstTop < 0)
+            firstTop = rect.top;
+        EXPECT_EQ(rect.top, firstTop) << "button " << i << " wrapped to a second line";
+        rightmost = std::max(rightmost, static_cast<int>(rect.right));
+    }
+    EXPECT_LE(rightmost, 240) << "all six buttons fit the screen's width";
+}
+
+TEST_F(MainWindowStart, SetsUpTheListColumnsAndColours)
+{
+    HWND list = List();
+    const struct {
+        const wchar_t* heading;
+        int format;
+        int width;
+    } columns[] = {
+        {L"Item:         ", LVCFMT_LEFT, 72},
+        {L"Qt:", LVCFMT_RIGHT, 36},
+        {L"Location:", LVCFMT_RIGHT, 48},
+        {L"Price:", LVCFMT_RIGHT, 72},
+    };
+    for (int i = 0; i < 4; ++i) {
+        wchar_t heading[64] = L"";
+        LVCOLUMNW column = {};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+        column.pszText = heading;
+        column.cchTextMax = 64;
+        ASSERT_TRUE(::SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)));
+        EXPECT_STREQ(heading, columns[i].heading);
+        EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, columns[i].format) << "column " << i;
+        EXPECT_EQ(column.cx, columns[i].width) << "column " << i;
+    }
+    LVCOLUMNW fifth = {};
+    fifth.mask = LVCF_FMT;
+    EXPECT_FALSE(::SendMessageW(list, LVM_GETCOLUMNW, 4, reinterpret_cast<LPARAM>(&fifth)));
+
+    EXPECT_EQ(static_cast<COLORREF>(::SendMessageW(list, LVM_GETBKCOLOR, 0, 0)), ListBackColor);
+    DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(list, GWL_STYLE));
+    EXPECT_EQ(style & LVS_TYPEMASK, static_cast<DWORD>(LVS_REPORT));
+    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_FALSE(style & LVS_EDITLABELS);
+    EXPECT_FALSE(style & LVS_SHOWSELALWAYS);
+
+    HIMAGELIST marks = reinterpret_cast<HIMAGELIST>(::SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    ASSERT_NE(marks, nullptr);
+    EXPECT_EQ(::ImageList_GetImageCount(marks), 8);
+    int cx = 0, cy = 0;
+    ::ImageList_GetIconSize(marks, &cx, &cy);
+    EXPECT_EQ(cx, 16);
+    EXPECT_EQ(cy, 16);
+}
+
+TEST_F(MainWindowStart, MakesTheListFontFromTheStartUpSettings)
+{
+    LOGFONTW font = {};
+    ASSERT_EQ(ListFont.GetLogFont(&font), static_cast<int>(sizeof(LOGFONTW)));
+    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+    EXPECT_EQ(font.lfHeight, 10);
+    EXPECT_EQ(font.lfWeight, 400);
+    EXPECT_EQ(font.lfItalic, 0);
+    EXPECT_EQ(font.lfUnderline, 0);
+    EXPECT_EQ(font.lfQuality, 4);
+    EXPECT_EQ(font.lfPitchAndFamily, 0x20);
+}
+
+TEST(ListFontObject, HoldsOneFontAtATime)
+{
+    ListFontSettings settings = StartupListFontSettings();
+    CreateListFont(settings);
+    HGDIOBJ first = ListFont.GetSafeHandle();
+    settings.lfHeight = 14;
+    CreateListFont(settings);
+    HGDIOBJ second = ListFont.GetSafeHandle();
+    EXPECT_NE(second, first);
+    EXPECT_EQ(::GetObjectType(first), 0u) << "the first font was released";
+    EXPECT_EQ(::GetObjectType(second), static_cast<DWORD>(OBJ_FONT));
+
+    lstrcpyW(settings.lfFaceName, L"No Such Face Anywhere");
+    CreateListFont(settings);
+    EXPECT_NE(ListFont.GetSafeHandle(), nullptr) << "the platform maps an unknown face to another font";
+}
+
+class Closing : public MainWindowTest {};
+
+TEST_F(Closing, ExitEndsTheMessageLoop)
+{
+    SendCommand(ID_FILE_EXIT);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "Exit posts the quit message";
+    EXPECT_EQ(msg.wParam, 0u);
+}
+
+TEST_F(Closing, TheCloseBoxAndEscapeCancelTheDialog)
+{
+    ::SendMessageW(Window(), WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(m_dialog->GetResult(), IDCANCEL);
+
+    CloseWindow();
+    OpenWindow();
+    MSG msg = {};
+    msg.hwnd = Control(IDC_ITEM);
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_ESCAPE;
+    ::IsDialogMessageW(Window(), &msg);
+    PumpMessages();
+    EXPECT_EQ(m_dialog->GetResult(), IDCANCEL);
+}
+
+class ModalRun : public ::testing::Test {
+protected:
+    ScratchFolder m_folder;
+};
+
+TEST_F(ModalRun, ExitEndsTheModalMainWindowAndDestroysIt)
+{
+    WhenModalLoopRuns([] {
+        HWND main = FindTopLevelWindow(L"Gromble");
+        ASSERT_NE(main, nullptr);
+        ::PostMessageW(main, WM_COMMAND, ID_FILE_EXIT, 0);
+    });
+    CShoppingDlg dialog;
+    dialog.DoModal();
+    EXPECT_EQ(dialog.m_hWnd, nullptr) << "the window is destroyed when the loop ends";
+    EXPECT_EQ(FindTopLevelWindow(L"Gromble"), nullptr);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit goes on to outer loops";
+}
+
+class AboutBox : public MainWindowTest {};
+
+TEST_F(AboutBox, RunsModallyAndReturnsToTheMainWindow)
+{
+    static bool sawAboutBox;
+    static bool mainDisabled;
+    sawAboutBox = false;
+    mainDisabled = false;
+    WhenModalLoopRuns([] {
+        HWND about = FindTopLevelWindow(L"About Gromble");
+        sawAboutBox = about != nullptr;
+        HWND main = FindTopLevelWindow(L"Gromble");
+        mainDisabled = main != nullptr && !::IsWindowEnabled(main);
+        wchar_t version[64] = L"";
+        EnumChildWindows(about, [](HWND child, LPARAM data) -> BOOL {
+            wchar_t text[64] = L"";
+            ::GetWindowTextW(child, text, 64);
+            if (wcscmp(text, L"Gromble v1.5.0") == 0)
+                lstrcpyW(reinterpret_cast<wchar_t*>(data), text);
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(version));
+        EXPECT_STREQ(version, L"Gromble v1.5.0");
+        ::PostMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    SendCommand(ID_HELP_ABOUT);
+    EXPECT_TRUE(sawAboutBox);
+    EXPECT_TRUE(mainDisabled) << "the About box is modal to the main window";
+    EXPECT_TRUE(::IsWindowEnabled(Window()));
+    EXPECT_EQ(FindTopLevelWindow(L"About Gromble"), nullptr);
+    std::vector<ShownRow> expected = {Separator(), Total(L"0")};
+    EXPECT_EQ(Rows(), expected);
+}
+
+TEST(HelpPage, IsInstalledBesideTheProgram)
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    std::wstring page(path, length);
+    page = page.substr(0, page.find_last_of(L"\\/") + 1) + L"Help.htm";
+    EXPECT_NE(::GetFileAttributesW(page.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace

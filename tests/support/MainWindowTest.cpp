@@ -1,0 +1,219 @@
+#include "MainWindowTest.h"
+
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+#include <ostream>
+
+namespace {
+
+std::wstring ListText(HWND list, int row, int column)
+{
+    std::vector<wchar_t> buffer(4096, L'\0');
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return item.pszText;
+}
+
+int ListMark(HWND list, int row)
+{
+    LVITEMW item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = -100;
+    ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+void RemoveTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            std::wstring child = path + L"\\" + name;
+            ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                ::DeleteFileW(child.c_str());
+        } while (::FindNextFileW(search, &found));
+        ::FindClose(search);
+    }
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectoryW(path.c_str());
+}
+
+void (*g_whenModal)() = nullptr;
+
+void CALLBACK RunWhenModal(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    void (*fn)() = g_whenModal;
+    g_whenModal = nullptr;
+    if (fn != nullptr)
+        fn();
+}
+
+}  // namespace
+
+void PrintTo(const ShownRow& row, std::ostream* out)
+{
+    auto narrow = [](const std::wstring& text) {
+        std::string result;
+        for (wchar_t ch : text)
+            result += ch < 128 ? static_cast<char>(ch) : '?';
+        return result;
+    };
+    *out << "{" << row.mark << ", \"" << narrow(row.name) << "\", \"" << narrow(row.quantity) << "\", \""
+         << narrow(row.location) << "\", \"" << narrow(row.price) << "\"}";
+}
+
+ScratchFolder::ScratchFolder()
+{
+    static unsigned counter = 0;
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    m_path = std::wstring(temp) + L"gromble-test-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+             std::to_wstring(++counter);
+    RemoveTree(m_path);
+    ::CreateDirectoryW(m_path.c_str(), nullptr);
+    wchar_t current[MAX_PATH];
+    ::GetCurrentDirectoryW(MAX_PATH, current);
+    m_previous = current;
+    ::SetCurrentDirectoryW(m_path.c_str());
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    ::SetCurrentDirectoryW(m_previous.c_str());
+    RemoveTree(m_path);
+}
+
+void MainWindowTest::SetUp()
+{
+    m_folder = std::make_unique<ScratchFolder>();
+    m_prompts = std::make_unique<TestPrompts>();
+    OpenWindow();
+}
+
+void MainWindowTest::TearDown()
+{
+    CloseWindow();
+    m_prompts.reset();
+    m_folder.reset();
+}
+
+void MainWindowTest::OpenWindow()
+{
+    m_dialog = std::make_unique<ShoppingDlgProbe>();
+    ASSERT_TRUE(m_dialog->Create(IDD_GROMBLE_DIALOG)) << "the main window could not be created";
+}
+
+void MainWindowTest::CloseWindow()
+{
+    if (m_dialog && m_dialog->m_hWnd != nullptr)
+        m_dialog->DestroyWindow();
+    m_dialog.reset();
+}
+
+HWND MainWindowTest::List() const
+{
+    return Control(IDC_LIST);
+}
+
+std::vector<ShownRow> MainWindowTest::Rows() const
+{
+    HWND list = List();
+    int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<ShownRow> rows;
+    for (int row = 0; row < count; ++row)
+        rows.push_back({ListMark(list, row), ListText(list, row, 0), ListText(list, row, 1),
+                        ListText(list, row, 2), ListText(list, row, 3)});
+    return rows;
+}
+
+std::wstring MainWindowTest::FieldText(int id) const
+{
+    wchar_t text[1024] = L"";
+    ::GetDlgItemTextW(Window(), id, text, 1024);
+    return text;
+}
+
+void MainWindowTest::SetFieldText(int id, const std::wstring& text)
+{
+    ::SetDlgItemTextW(Window(), id, text.c_str());
+}
+
+void MainWindowTest::SendCommand(UINT id)
+{
+    ::SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void MainWindowTest::FocusRow(int row)
+{
+    LVITEMW item = {};
+    item.state = LVIS_FOCUSED | LVIS_SELECTED;
+    item.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void MainWindowTest::PutItem(const ShownRow& row)
+{
+    ItemRow item;
+    item.mark = row.mark;
+    item.name = row.name.c_str();
+    item.quantity = row.quantity.c_str();
+    item.location = row.location.c_str();
+    item.price = row.price.c_str();
+    m_dialog->m_list.InsertRow(0, item);
+    m_dialog->AddPrice(item.price);
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+void WhenModalLoopRuns(void (*fn)())
+{
+    g_whenModal = fn;
+    ::SetTimer(nullptr, 0, 10, &RunWhenModal);
+}
+
+HWND FindTopLevelWindow(const wchar_t* caption)
+{
+    struct Search {
+        const wchar_t* caption;
+        HWND found;
+    } search = {caption, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t text[256] = L"";
+            ::GetWindowTextW(window, text, 256);
+            if (::IsWindowVisible(window) && wcscmp(text, s->caption) == 0) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

@@ -1,0 +1,94 @@
+// A fixture that runs the real main window, modeless, in a fresh folder of its own,
+// and reads what it shows from its controls.
+#pragma once
+
+#include "TestPrompts.h"
+
+#include "mainwnd/ShoppingDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ShownRow {
+    int mark;
+    std::wstring name;
+    std::wstring quantity;
+    std::wstring location;
+    std::wstring price;
+
+    bool operator==(const ShownRow& other) const
+    {
+        return mark == other.mark && name == other.name && quantity == other.quantity &&
+               location == other.location && price == other.price;
+    }
+};
+void PrintTo(const ShownRow& row, std::ostream* out);
+
+// The main window with its list operations within reach of a test.
+class ShoppingDlgProbe : public CShoppingDlg {
+public:
+    using CShoppingDlg::AddPrice;
+    using CShoppingDlg::SubtractPrice;
+    using CShoppingDlg::m_list;
+};
+
+// A folder of its own for a test, made current while it lives, removed at the end.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    const std::wstring& Path() const { return m_path; }
+    std::wstring File(const std::wstring& name) const { return m_path + L"\\" + name; }
+
+private:
+    std::wstring m_path;
+    std::wstring m_previous;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Opens the main window; the fixture opens one in SetUp.
+    void OpenWindow();
+    void CloseWindow();
+
+    HWND Window() const { return m_dialog->m_hWnd; }
+    HWND Control(int id) const { return ::GetDlgItem(Window(), id); }
+    HWND List() const;
+    std::vector<ShownRow> Rows() const;
+    std::wstring FieldText(int id) const;
+    void SetFieldText(int id, const std::wstring& text);
+    void SendCommand(UINT id);
+    // Gives a row the focused state, as a tap on it does.
+    void FocusRow(int row);
+    // Inserts an item row at the top and counts its price, as the program's commands do.
+    void PutItem(const ShownRow& row);
+
+    static ShownRow Separator() { return {2, L"----", L"---", L"---", L"---"}; }
+    static ShownRow Total(const std::wstring& total) { return {2, L"Total:", L"", L"", total}; }
+
+    std::unique_ptr<ScratchFolder> m_folder;
+    std::unique_ptr<TestPrompts> m_prompts;
+    std::unique_ptr<ShoppingDlgProbe> m_dialog;
+};
+
+// Handles every message waiting in this thread's queue.
+void PumpMessages();
+// Calls fn once the next modal loop of this thread has started.
+void WhenModalLoopRuns(void (*fn)());
+// The visible top-level window of this process with this caption.
+HWND FindTopLevelWindow(const wchar_t* caption);
+
+inline void PrintTo(const CRect& rect, std::ostream* out)
+{
+    *out << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom << ")";
+}
+inline bool operator==(const CRect& a, const CRect& b)
+{
+    return ::EqualRect(&a, &b) != FALSE;
+}

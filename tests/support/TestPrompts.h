@@ -1,0 +1,48 @@
+// Answers the program's questions and file choices from a script, and records them.
+#pragma once
+
+#include "framework/FileDialog.h"
+#include "framework/Prompts.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class TestPrompts : public CPrompts {
+public:
+    TestPrompts();
+    ~TestPrompts() override;
+    TestPrompts(const TestPrompts&) = delete;
+    TestPrompts& operator=(const TestPrompts&) = delete;
+
+    struct Question {
+        std::wstring text;
+        std::wstring caption;
+        UINT type;
+    };
+    struct FileRequest {
+        bool open;
+        std::wstring defaultExtension;
+        std::wstring initialFileName;
+        std::wstring filter;
+        DWORD flags;
+    };
+
+    // The next message box is answered with this button.
+    void Answer(int button) { m_answers.push_back(button); }
+    // The next file dialog returns this path with IDOK; an empty path cancels it.
+    void ChooseFile(const std::wstring& path) { m_paths.push_back(path); }
+
+    const std::vector<Question>& Questions() const { return m_questions; }
+    const std::vector<FileRequest>& FileRequests() const { return m_fileRequests; }
+
+    int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
+    INT_PTR ChooseFile(CFileDialog& dialog) override;
+
+private:
+    CPrompts* m_previous;
+    std::deque<int> m_answers;
+    std::deque<std::wstring> m_paths;
+    std::vector<Question> m_questions;
+    std::vector<FileRequest> m_fileRequests;
+};
