@@ -36,6 +36,7 @@ CString HelpPagePath()
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
+    ON_BN_CLICKED(IDC_ADD, OnAddButton)
     ON_NOTIFY(NM_CLICK, IDC_LIST, OnListClick)
     ON_NOTIFY(NM_RCLICK, IDC_LIST, OnListRightClick)
     ON_NOTIFY(NM_DBLCLK, IDC_LIST, OnListDoubleClick)
@@ -43,7 +44,12 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_HELP_ABOUT, OnAbout)
     ON_COMMAND(ID_FILE_NEW, OnNew)
+    ON_COMMAND(ID_ITEM_CHECK, OnCheck)
+    ON_COMMAND(ID_ITEM_EDIT, OnEdit)
+    ON_COMMAND(ID_ITEM_DELETE, OnDelete)
+    ON_COMMAND(ID_ITEM_SPECIAL, OnSpecial)
     ON_COMMAND(ID_HELP_HELP, OnHelp)
+    // List files and exports
 END_MESSAGE_MAP()
 
 CShoppingDlg::CShoppingDlg(CWnd* parent)
@@ -86,6 +92,9 @@ BOOL CShoppingDlg::OnInitDialog()
     m_editItem.SetFocus();
 
     InsertClosingRows();
+    m_btnAdd.SetIcon(IDI_ADD, 32, 32);
+    // Enter in a field taps the button, which is no longer a default push button.
+    SetDefID(IDC_ADD);
 
     ListFontSettings settings = StartupListFontSettings();
     CreateListFont(settings);

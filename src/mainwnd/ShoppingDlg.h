@@ -8,6 +8,7 @@
 #include "../list/RunningTotal.h"
 #include "../listview/ItemListCtrl.h"
 #include "../shell/MenuBar.h"
+#include "IconButton.h"
 
 class CShoppingDlg : public CDialog {
 public:
@@ -29,6 +30,10 @@ protected:
     void OnListRightClick(NMHDR* header, LRESULT* result);
     void OnListDoubleClick(NMHDR* header, LRESULT* result);
 
+    // The entry panel (EntryPanel.cpp)
+    void OnAddButton();
+    void OnEdit();
+
     // The rows, the closing rows and the running total (list/ShoppingList.cpp)
     void AddPrice(const CString& price);
     void SubtractPrice(const CString& price);
@@ -36,9 +41,16 @@ protected:
     void ResetClosingRows();
     void OnNew();
 
+    // The commands of the item menu (list/RowCommands.cpp)
+    void OnCheck();
+    void OnSpecial();
+    void OnDelete();
+
+    // List files, the system list file and the exports (files/FileCommands.cpp)
+
     DECLARE_MESSAGE_MAP()
 
-    CButton m_btnAdd;
+    CIconButton m_btnAdd;
     CEdit m_editLocation;
     CEdit m_editPrice;
     CEdit m_editQt;
@@ -49,7 +61,16 @@ protected:
     CMenuBar m_menuBar;
 
     CRunningTotal m_runningTotal;
+    // The button applies the fields to the current row instead of adding them.
+    bool m_editMode = false;
+
+    bool IsItemRow(int row) const;
 
 private:
     void WriteTotalRow(const CString& totalText);
+    ItemRow ReadEntryFields() const;
+    void ResetEntryFields();
+    void AddItem(const ItemRow& item);
+    void ApplyToRow(int row, const ItemRow& item);
+    void SetEditMode(bool editMode);
 };

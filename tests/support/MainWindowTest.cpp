@@ -157,6 +157,23 @@ void MainWindowTest::SendCommand(UINT id)
     ::SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+void MainWindowTest::TapAddButton()
+{
+    ::SendMessageW(Control(IDC_ADD), BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
+void MainWindowTest::PressEnterIn(int id)
+{
+    ::SetFocus(Control(id));
+    MSG msg = {};
+    msg.hwnd = Control(id);
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_RETURN;
+    ::IsDialogMessageW(Window(), &msg);
+    PumpMessages();
+}
+
 void MainWindowTest::FocusRow(int row)
 {
     LVITEMW item = {};

@@ -33,6 +33,7 @@ public:
     using CShoppingDlg::AddPrice;
     using CShoppingDlg::SubtractPrice;
     using CShoppingDlg::m_list;
+    using CShoppingDlg::m_btnAdd;
 };
 
 // A folder of its own for a test, made current while it lives, removed at the end.
@@ -64,6 +65,10 @@ protected:
     std::wstring FieldText(int id) const;
     void SetFieldText(int id, const std::wstring& text);
     void SendCommand(UINT id);
+    // A tap on the entry panel's button.
+    void TapAddButton();
+    // Enter pressed in a field, as the dialog's message loop handles it.
+    void PressEnterIn(int id);
     // Gives a row the focused state, as a tap on it does.
     void FocusRow(int row);
     // Inserts an item row at the top and counts its price, as the program's commands do.

@@ -1,0 +1,76 @@
+// The entry panel: the four fields and the button that adds an item or applies an edit.
+#include "ShoppingDlg.h"
+
+#include "../res/resource.h"
+
+ItemRow CShoppingDlg::ReadEntryFields() const
+{
+    ItemRow item;
+    item.mark = MarkCross;
+    item.name = m_editItem.GetWindowText();
+    item.quantity = m_editQt.GetWindowText();
+    item.location = m_editLocation.GetWindowText();
+    item.price = m_editPrice.GetWindowText();
+    return item;
+}
+
+void CShoppingDlg::ResetEntryFields()
+{
+    m_editItem.SetWindowText(L"");
+    m_editQt.SetWindowText(L"1");
+    m_editPrice.SetWindowText(L"0");
+    m_editItem.SetFocus();
+}
+
+void CShoppingDlg::AddItem(const ItemRow& item)
+{
+    AddPrice(item.price);
+    m_list.InsertRow(0, item);
+}
+
+void CShoppingDlg::ApplyToRow(int row, const ItemRow& item)
+{
+    m_runningTotal.Subtract(m_list.GetItemText(row, 3));
+    m_list.SetItemText(row, 0, item.name);
+    m_list.SetItemText(row, 1, item.quantity);
+    m_list.SetItemText(row, 2, item.location);
+    m_list.SetItemText(row, 3, item.price);
+    AddPrice(item.price);
+}
+
+void CShoppingDlg::SetEditMode(bool editMode)
+{
+    m_editMode = editMode;
+    m_btnAdd.SetIcon(editMode ? IDI_EDIT : IDI_ADD, 32, 32);
+}
+
+void CShoppingDlg::OnAddButton()
+{
+    ItemRow typed = ReadEntryFields();
+    if (m_editMode) {
+        // With no item row current there is nothing to apply to: what was typed is
+        // added as a new item rather than lost or written over a closing row.
+        int row = m_list.SelectedRow();
+        if (IsItemRow(row))
+            ApplyToRow(row, typed);
+        else
+            AddItem(typed);
+        SetEditMode(false);
+    } else {
+        AddItem(typed);
+    }
+    ResetEntryFields();
+}
+
+void CShoppingDlg::OnEdit()
+{
+    int row = m_list.SelectedRow();
+    if (!IsItemRow(row))
+        return;
+    ItemRow item = m_list.GetRow(row);
+    m_editItem.SetWindowText(item.name);
+    m_editQt.SetWindowText(item.quantity);
+    m_editLocation.SetWindowText(item.location);
+    m_editPrice.SetWindowText(item.price);
+    SetEditMode(true);
+}

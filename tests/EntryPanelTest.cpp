@@ -1,0 +1,220 @@
+#include "support/MainWindowTest.h"
+
+#include "res/resource.h"
+
+namespace {
+
+class EntryPanel : public MainWindowTest {
+protected:
+    void Type(const std::wstring& name, const std::wstring& quantity, const std::wstring& location,
+              const std::wstring& price)
+    {
+        SetFieldText(IDC_ITEM, name);
+        SetFieldText(IDC_QT, quantity);
+        SetFieldText(IDC_LOCATION, location);
+        SetFieldText(IDC_PRICE, price);
+    }
+    // Milk (5, ticked) above Bread (2) above Jam (4).
+    void PutThreeItems()
+    {
+        PutItem({1, L"Jam", L"1", L"Shop", L"4"});
+        PutItem({1, L"Bread", L"2", L"Bakery", L"2"});
+        PutItem({0, L"Milk", L"1", L"Market", L"5"});
+    }
+    std::vector<std::wstring> Fields() const
+    {
+        return {FieldText(IDC_ITEM), FieldText(IDC_QT), FieldText(IDC_LOCATION), FieldText(IDC_PRICE)};
+    }
+    // The button's icon, compared with the two icons by their pixels.
+    int IconShown() const;
+};
+
+std::vector<COLORREF> IconPixels(HICON icon)
+{
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 32, 32);
+    HGDIOBJ previous = ::SelectObject(dc, bitmap);
+    RECT all = {0, 0, 32, 32};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    ::DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            pixels.push_back(::GetPixel(dc, x, y));
+    ::SelectObject(dc, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+std::vector<COLORREF> ResourceIconPixels(int id)
+{
+    HICON icon = static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0));
+    std::vector<COLORREF> pixels = IconPixels(icon);
+    ::DestroyIcon(icon);
+    return pixels;
+}
+
+int EntryPanel::IconShown() const
+{
+    std::vector<COLORREF> shown = IconPixels(m_dialog->m_btnAdd.GetIcon());
+    if (shown == ResourceIconPixels(IDI_ADD))
+        return IDI_ADD;
+    if (shown == ResourceIconPixels(IDI_EDIT))
+        return IDI_EDIT;
+    return 0;
+}
+
+TEST_F(EntryPanel, TheButtonRightAfterStartAddsAnEmptyItem)
+{
+    EXPECT_EQ(IconShown(), IDI_ADD);
+    TapAddButton();
+    std::vector<ShownRow> expected = {{1, L"", L"1", L"Market", L"0"}, Separator(), Total(L"0")};
+    EXPECT_EQ(Rows(), expected);
+}
+
+TEST_F(EntryPanel, AddPutsTheItemOnTopAndResetsTheFields)
+{
+    PutItem({1, L"Milk", L"1", L"Market", L"3"});
+    Type(L"Eggs", L"12", L"Shop", L"3");
+    TapAddButton();
+
+    std::vector<ShownRow> expected = {
+        {1, L"Eggs", L"12", L"Shop", L"3"}, {1, L"Milk", L"1", L"Market", L"3"}, Separator(), Total(L"6")};
+    EXPECT_EQ(Rows(), expected);
+    std::vector<std::wstring> fields = {L"", L"1", L"Shop", L"0"};
+    EXPECT_EQ(Fields(), fields) << "Location keeps the text that was used";
+    EXPECT_EQ(::GetFocus(), Control(IDC_ITEM));
+}
+
+TEST_F(EntryPanel, EnterInAFieldAddsTheItem)
+{
+    Type(L"Tea", L"2", L"Market", L"4");
+    PressEnterIn(IDC_PRICE);
+    ASSERT_EQ(Rows().size(), 3u);
+    EXPECT_EQ(Rows()[0], (ShownRow{1, L"Tea", L"2", L"Market", L"4"}));
+    EXPECT_NE(m_dialog->m_hWnd, nullptr);
+    EXPECT_EQ(m_dialog->GetResult(), -1) << "Enter must not end the dialog";
+}
+
+TEST_F(EntryPanel, ApplyRaisesTheTotalByTheDifferenceAndKeepsMarkAndPlace)
+{
+    PutThreeItems();
+    FocusRow(0);
+    SendCommand(ID_ITEM_EDIT);
+    std::vector<std::wstring> loaded = {L"Milk", L"1", L"Market", L"5"};
+    EXPECT_EQ(Fields(), loaded);
+    EXPECT_EQ(IconShown(), IDI_EDIT);
+
+    SetFieldText(IDC_PRICE, L"7");
+    SetFieldText(IDC_ITEM, L"Soy milk");
+    TapAddButton();
+
+    EXPECT_EQ(Rows()[0], (ShownRow{0, L"Soy milk", L"1", L"Market", L"7"}));
+    EXPECT_EQ(Rows().size(), 5u);
+    EXPECT_EQ(Rows().back(), Total(L"13"));
+    EXPECT_EQ(IconShown(), IDI_ADD);
+    std::vector<std::wstring> reset = {L"", L"1", L"Market", L"0"};
+    EXPECT_EQ(Fields(), reset);
+}
+
+TEST_F(EntryPanel, ApplyGoesToTheRowTappedSinceEdit)
+{
+    PutThreeItems();
+    FocusRow(0);
+    SendCommand(ID_ITEM_EDIT);
+    FocusRow(2);
+    SetFieldText(IDC_PRICE, L"10");
+    TapAddButton();
+
+    std::vector<ShownRow> rows = Rows();
+    EXPECT_EQ(rows[0], (ShownRow{0, L"Milk", L"1", L"Market", L"5"})) << "the row Edit loaded is unchanged";
+    EXPECT_EQ(rows[2], (ShownRow{1, L"Milk", L"1", L"Market", L"10"}));
+    EXPECT_EQ(rows.back(), Total(L"17")) << "Jam's 4 went out, 10 came in";
+}
+
+TEST_F(EntryPanel, EditOnAnotherRowReloadsTheFields)
+{
+    PutThreeItems();
+    FocusRow(0);
+    SendCommand(ID_ITEM_EDIT);
+    FocusRow(1);
+    SendCommand(ID_ITEM_EDIT);
+    std::vector<std::wstring> loaded = {L"Bread", L"2", L"Bakery", L"2"};
+    EXPECT_EQ(Fields(), loaded);
+    EXPECT_EQ(IconShown(), IDI_EDIT);
+}
+
+TEST_F(EntryPanel, NewLeavesEditModeAndTheFieldsAlone)
+{
+    PutThreeItems();
+    FocusRow(1);
+    SendCommand(ID_ITEM_EDIT);
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_FILE_NEW);
+    std::vector<std::wstring> loaded = {L"Bread", L"2", L"Bakery", L"2"};
+    EXPECT_EQ(Fields(), loaded);
+    EXPECT_EQ(IconShown(), IDI_EDIT);
+
+    // With the items gone the tap adds what the fields hold.
+    TapAddButton();
+    std::vector<ShownRow> expected = {{1, L"Bread", L"2", L"Bakery", L"2"}, Separator(), Total(L"2")};
+    EXPECT_EQ(Rows(), expected);
+    EXPECT_EQ(IconShown(), IDI_ADD);
+}
+
+TEST_F(EntryPanel, EditWithoutAnItemRowDoesNothing)
+{
+    PutThreeItems();
+    Type(L"Typed", L"3", L"Here", L"9");
+    SendCommand(ID_ITEM_EDIT);  // no row has the focus
+    FocusRow(3);                // the separator
+    SendCommand(ID_ITEM_EDIT);
+    FocusRow(4);                // the Total row
+    SendCommand(ID_ITEM_EDIT);
+
+    std::vector<std::wstring> typed = {L"Typed", L"3", L"Here", L"9"};
+    EXPECT_EQ(Fields(), typed);
+    EXPECT_EQ(IconShown(), IDI_ADD);
+}
+
+TEST_F(EntryPanel, ApplyOnAClosingRowAddsTheTypedItemInstead)
+{
+    PutThreeItems();
+    FocusRow(1);
+    SendCommand(ID_ITEM_EDIT);
+    SetFieldText(IDC_PRICE, L"8");
+    FocusRow(4);  // the Total row
+    TapAddButton();
+
+    std::vector<ShownRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0], (ShownRow{1, L"Bread", L"2", L"Bakery", L"8"}));
+    EXPECT_EQ(rows[2], (ShownRow{1, L"Bread", L"2", L"Bakery", L"2"})) << "the loaded row is unchanged";
+    EXPECT_EQ(rows[4], Separator());
+    EXPECT_EQ(rows[5], Total(L"19"));
+    EXPECT_EQ(IconShown(), IDI_ADD);
+}
+
+TEST_F(EntryPanel, ApplyWithNoCurrentRowAddsTheTypedItem)
+{
+    PutThreeItems();
+    FocusRow(2);
+    SendCommand(ID_ITEM_EDIT);
+    LVITEMW clear = {};
+    clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    ASSERT_EQ(::SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), -1);
+    TapAddButton();
+
+    std::vector<ShownRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0], (ShownRow{1, L"Jam", L"1", L"Shop", L"4"}));
+    EXPECT_EQ(rows[3], (ShownRow{1, L"Jam", L"1", L"Shop", L"4"}));
+    EXPECT_EQ(rows[5], Total(L"15"));
+}
+
+}  // namespace
