@@ -1,0 +1,122 @@
+#include "support/MainWindowTest.h"
+
+#include "res/resource.h"
+
+namespace {
+
+class RowCommand : public MainWindowTest {
+protected:
+    int MarkOf(int row) const { return Rows()[static_cast<size_t>(row)].mark; }
+    void SetMark(int row, int mark) { m_dialog->m_list.SetMark(row, mark); }
+    void ClearFocus()
+    {
+        LVITEMW clear = {};
+        clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+        ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    }
+};
+
+TEST_F(RowCommand, CheckAndSpecialFollowTheMarkTable)
+{
+    const struct {
+        int before;
+        int afterCheck;
+        int afterSpecial;
+    } table[] = {
+        {MarkTick, MarkCross, MarkBang},
+        {MarkCross, MarkTick, MarkBang},
+        {MarkBang, MarkCross, MarkQuestion},
+        {MarkQuestion, MarkCross, MarkBang},
+    };
+    PutItem({1, L"Milk", L"1", L"Market", L"3"});
+    FocusRow(0);
+    for (const auto& entry : table) {
+        SetMark(0, entry.before);
+        SendCommand(ID_ITEM_CHECK);
+        EXPECT_EQ(MarkOf(0), entry.afterCheck) << "Check on mark " << entry.before;
+        SetMark(0, entry.before);
+        SendCommand(ID_ITEM_SPECIAL);
+        EXPECT_EQ(MarkOf(0), entry.afterSpecial) << "Special on mark " << entry.before;
+    }
+    EXPECT_EQ(Rows().back(), Total(L"3")) << "marks do not touch the total";
+}
+
+TEST_F(RowCommand, MarksOfTheTotalRowChangeButItStaysUndeletable)
+{
+    PutItem({1, L"Milk", L"1", L"Market", L"3"});
+    FocusRow(2);
+    SendCommand(ID_ITEM_CHECK);
+    EXPECT_EQ(MarkOf(2), MarkCross);
+    SendCommand(ID_ITEM_SPECIAL);
+    SendCommand(ID_ITEM_SPECIAL);
+    EXPECT_EQ(MarkOf(2), MarkQuestion);
+    SendCommand(ID_ITEM_CHECK);
+    ASSERT_EQ(MarkOf(2), MarkCross);
+    SendCommand(ID_ITEM_DELETE);
+    EXPECT_TRUE(m_prompts->Questions().empty());
+    std::vector<ShownRow> expected = {{1, L"Milk", L"1", L"Market", L"3"}, Separator(), {1, L"Total:", L"", L"", L"3"}};
+    EXPECT_EQ(Rows(), expected);
+}
+
+TEST_F(RowCommand, CheckAndSpecialWithoutACurrentRowChangeNothing)
+{
+    PutItem({1, L"Milk", L"1", L"Market", L"3"});
+    ClearFocus();
+    std::vector<ShownRow> before = Rows();
+    SendCommand(ID_ITEM_CHECK);
+    SendCommand(ID_ITEM_SPECIAL);
+    EXPECT_EQ(Rows(), before);
+}
+
+TEST_F(RowCommand, DeleteAsksAndTakesThePriceOut)
+{
+    PutItem({1, L"Bread", L"1", L"Bakery", L"8"});
+    PutItem({0, L"Wine", L"1", L"Shop", L"12.99"});
+    FocusRow(0);
+
+    m_prompts->Answer(IDNO);
+    SendCommand(ID_ITEM_DELETE);
+    ASSERT_EQ(m_prompts->Questions().size(), 1u);
+    EXPECT_EQ(m_prompts->Questions()[0].text, L"Do you want to delete this item?");
+    EXPECT_EQ(m_prompts->Questions()[0].caption, L"Warning");
+    EXPECT_EQ(m_prompts->Questions()[0].type, 52u);
+    EXPECT_EQ(Rows().size(), 4u) << "No keeps the row";
+    EXPECT_EQ(Rows().back(), Total(L"20"));
+
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_ITEM_DELETE);
+    std::vector<ShownRow> expected = {{1, L"Bread", L"1", L"Bakery", L"8"}, Separator(), Total(L"8")};
+    EXPECT_EQ(Rows(), expected);
+}
+
+TEST_F(RowCommand, DeleteRefusesFlaggedItemsAndClosingRowsSilently)
+{
+    PutItem({2, L"Cake", L"1", L"Bakery", L"6"});
+    PutItem({3, L"Fish", L"1", L"Market", L"9"});
+    for (int row : {0, 1, 2, 3}) {
+        FocusRow(row);
+        SendCommand(ID_ITEM_DELETE);
+    }
+    EXPECT_TRUE(m_prompts->Questions().empty());
+    EXPECT_EQ(Rows().size(), 4u);
+
+    FocusRow(1);
+    SendCommand(ID_ITEM_CHECK);
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_ITEM_DELETE);
+    std::vector<ShownRow> expected = {{3, L"Fish", L"1", L"Market", L"9"}, Separator(), Total(L"9")};
+    EXPECT_EQ(Rows(), expected) << "once Check made it a cross it can be deleted";
+}
+
+TEST_F(RowCommand, DeleteWithoutACurrentRowAsksButRemovesNothing)
+{
+    PutItem({1, L"Milk", L"1", L"Market", L"3"});
+    ClearFocus();
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_ITEM_DELETE);
+    EXPECT_EQ(m_prompts->Questions().size(), 1u);
+    std::vector<ShownRow> expected = {{1, L"Milk", L"1", L"Market", L"3"}, Separator(), Total(L"3")};
+    EXPECT_EQ(Rows(), expected);
+}
+
+}  // namespace
