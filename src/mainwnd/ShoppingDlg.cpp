@@ -40,6 +40,8 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
     ON_NOTIFY(NM_CLICK, IDC_LIST, OnListClick)
     ON_NOTIFY(NM_RCLICK, IDC_LIST, OnListRightClick)
     ON_NOTIFY(NM_DBLCLK, IDC_LIST, OnListDoubleClick)
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
     ON_WM_SIZE()
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_HELP_ABOUT, OnAbout)
@@ -50,6 +52,7 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
     ON_COMMAND(ID_ITEM_SPECIAL, OnSpecial)
     ON_COMMAND(ID_HELP_HELP, OnHelp)
     // List files and exports
+    // The list font
 END_MESSAGE_MAP()
 
 CShoppingDlg::CShoppingDlg(CWnd* parent)
@@ -83,6 +86,8 @@ BOOL CShoppingDlg::OnInitDialog()
     m_menuBar.SetButtonSize(23, 21);
     m_menuBar.SetBitmapSize(16, 15);
 
+    InitBackground();
+
     m_marks.Create(IDB_MARKS, 16, 1, RGB(255, 255, 255));
     m_list.SetImageList(m_marks, LVSIL_SMALL);
 
@@ -105,6 +110,7 @@ BOOL CShoppingDlg::OnInitDialog()
 
 BOOL CShoppingDlg::DestroyWindow()
 {
+    ReleaseBackground();
     return CDialog::DestroyWindow();
 }
 

@@ -4,6 +4,7 @@
 #include "../framework/Button.h"
 #include "../framework/Dialog.h"
 #include "../framework/Edit.h"
+#include "../framework/Gdi.h"
 #include "../framework/ImageList.h"
 #include "../list/RunningTotal.h"
 #include "../listview/ItemListCtrl.h"
@@ -34,6 +35,12 @@ protected:
     void OnAddButton();
     void OnEdit();
 
+    // The painted background (Background.cpp)
+    void InitBackground();
+    void ReleaseBackground();
+    void OnPaint();
+    LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control);
+
     // The rows, the closing rows and the running total (list/ShoppingList.cpp)
     void AddPrice(const CString& price);
     void SubtractPrice(const CString& price);
@@ -48,6 +55,8 @@ protected:
 
     // List files, the system list file and the exports (files/FileCommands.cpp)
 
+    // The list font (font/ChooseListFont.cpp)
+
     DECLARE_MESSAGE_MAP()
 
     CIconButton m_btnAdd;
@@ -59,6 +68,11 @@ protected:
     HICON m_hIcon;
     CImageList m_marks;
     CMenuBar m_menuBar;
+    CBitmap m_hbmBackground;
+    CBrush m_hbrList;
+    CBrush m_hbrItemLabel;
+    CBrush m_hbrLocationLabel;
+    CBrush m_hbrPriceLabel;
 
     CRunningTotal m_runningTotal;
     // The button applies the fields to the current row instead of adding them.

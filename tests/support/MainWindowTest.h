@@ -34,6 +34,12 @@ public:
     using CShoppingDlg::SubtractPrice;
     using CShoppingDlg::m_list;
     using CShoppingDlg::m_btnAdd;
+    using CShoppingDlg::m_hbmBackground;
+    using CShoppingDlg::m_hbrList;
+    using CShoppingDlg::m_hbrItemLabel;
+    using CShoppingDlg::m_hbrLocationLabel;
+    using CShoppingDlg::m_hbrPriceLabel;
+    using CShoppingDlg::OnCtlColorStatic;
 };
 
 // A folder of its own for a test, made current while it lives, removed at the end.
