@@ -34,8 +34,6 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension, c
     m_ofn.nMaxFile = static_cast<DWORD>(m_path.size());
     m_ofn.lpstrDefExt = m_defaultExtension.IsEmpty() ? nullptr : m_defaultExtension.GetString();
     m_ofn.Flags = flags | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (m_openFileDialog)
-        m_ofn.Flags |= OFN_FILEMUSTEXIST;
 }
 
 void CFileDialog::SetPathName(const CString& path)

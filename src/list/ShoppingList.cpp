@@ -31,12 +31,17 @@ void CShoppingDlg::InsertClosingRows()
     m_list.InsertRow(0, kSeparatorRow);
 }
 
-void CShoppingDlg::ResetClosingRows()
+void CShoppingDlg::RemoveAllRows()
 {
     m_runningTotal.Reset();
     CBulkRowChange bulk(m_list);
     for (int row = m_list.GetItemCount() - 1; row >= 0; --row)
         m_list.DeleteItem(row);
+}
+
+void CShoppingDlg::ResetClosingRows()
+{
+    RemoveAllRows();
     InsertClosingRows();
 }
 

@@ -52,7 +52,13 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
     ON_COMMAND(ID_ITEM_SPECIAL, OnSpecial)
     ON_COMMAND(ID_HELP_HELP, OnHelp)
     // List files and exports
+    ON_COMMAND(ID_FILE_OPEN, OnOpen)
+    ON_COMMAND(ID_FILE_ATTACH, OnAttach)
+    ON_COMMAND(ID_FILE_SAVE, OnSave)
+    ON_COMMAND(ID_EXPORT_TEXT, OnExportText)
+    ON_COMMAND(ID_EXPORT_HTML, OnExportHtml)
     // The list font
+    ON_COMMAND(ID_OPTIONS_LIST_FONT, OnChooseListFont)
 END_MESSAGE_MAP()
 
 CShoppingDlg::CShoppingDlg(CWnd* parent)
@@ -102,6 +108,7 @@ BOOL CShoppingDlg::OnInitDialog()
     SetDefID(IDC_ADD);
 
     ListFontSettings settings = StartupListFontSettings();
+    RestoreSystemList(settings);
     CreateListFont(settings);
     // The Item field has the focus already; the dialog manager would hand it to the
     // first control in tab order, which is now the list (OnSize puts it on top).
@@ -110,6 +117,7 @@ BOOL CShoppingDlg::OnInitDialog()
 
 BOOL CShoppingDlg::DestroyWindow()
 {
+    StoreSystemList();
     ReleaseBackground();
     return CDialog::DestroyWindow();
 }

@@ -46,6 +46,8 @@ protected:
     void SubtractPrice(const CString& price);
     void InsertClosingRows();
     void ResetClosingRows();
+    // The first two steps of ResetClosingRows: a total of 0 and no rows at all.
+    void RemoveAllRows();
     void OnNew();
 
     // The commands of the item menu (list/RowCommands.cpp)
@@ -54,8 +56,21 @@ protected:
     void OnDelete();
 
     // List files, the system list file and the exports (files/FileCommands.cpp)
+    void OnOpen();
+    void OnAttach();
+    void OnSave();
+    void OnExportText();
+    void OnExportHtml();
+    void StoreSystemList();
+    // settings: the ListFontSettings with their start-up values, updated from the file.
+    void RestoreSystemList(LOGFONTW& settings);
+    // Inserts an item read from a file at index and counts its price.
+    void InsertFileRow(int index, const ItemRow& row);
+    // The system list file's full path, fixed when it is restored.
+    CString m_systemListPath;
 
     // The list font (font/ChooseListFont.cpp)
+    void OnChooseListFont();
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,0 +1,32 @@
+// Writes a file through a temporary file in the same folder, which takes the
+// old file's place only once everything is written and on the disk: a failure
+// at any point leaves the old file as it was and no temporary file behind.
+#pragma once
+
+#include "FileStream.h"
+
+#include <string>
+
+class CSafeFileWriter {
+public:
+    // Refuses (IsOpen false) a read-only target, a folder, or a folder that is not there.
+    explicit CSafeFileWriter(const wchar_t* path);
+    // A writer that was not committed removes its temporary file.
+    ~CSafeFileWriter();
+    CSafeFileWriter(const CSafeFileWriter&) = delete;
+    CSafeFileWriter& operator=(const CSafeFileWriter&) = delete;
+
+    bool IsOpen() const { return m_file.IsOpen(); }
+    // The temporary file's stream, in binary mode: "\n" is one line feed.
+    std::FILE* Stream() const { return m_file.Get(); }
+    // Flushes and closes the temporary file and puts it in the target's place.
+    bool Commit();
+
+private:
+    bool CreateTemporary();
+    void Discard();
+
+    std::wstring m_target;
+    std::wstring m_temporary;
+    CFileStream m_file;
+};

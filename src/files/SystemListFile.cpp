@@ -1,0 +1,50 @@
+#include "SystemListFile.h"
+
+#include "TextCodec.h"
+#include "TextReader.h"
+
+#include <cwchar>
+
+const wchar_t SystemListFileName[] = L"GRSystemList.grl";
+
+bool WriteSystemList(std::FILE* stream, const CItemListCtrl& list, const LOGFONTW& font)
+{
+    if (!WriteListBody(stream, list))
+        return false;
+    std::fprintf(stream, "%i\n", 0);
+    std::fprintf(stream, "%d %d %d %d %d\n", static_cast<int>(font.lfHeight), font.lfWeight == FW_BOLD ? 1 : 0,
+                 font.lfItalic == 1 ? 1 : 0, font.lfUnderline == 1 ? 1 : 0, font.lfQuality != 0 ? 1 : 0);
+    CString face(font.lfFaceName, static_cast<int>(::wcsnlen(font.lfFaceName, LF_FACESIZE)));
+    std::fprintf(stream, "%s\n", NarrowText(face).c_str());
+    return std::ferror(stream) == 0;
+}
+
+void ReadSystemList(std::FILE* stream, const ItemSink& sink, LOGFONTW& settings)
+{
+    ReadListBody(stream, sink);
+
+    CTextReader text(stream);
+    int zero = 0;
+    text.ReadInteger(zero);
+    text.SkipWhiteSpace();
+
+    int height = 0, bold = 0, italic = 0, underline = 0, antialiased = 0;
+    std::string line;
+    if (text.ReadLine(line))
+        std::sscanf(line.c_str(), "%d %d %d %d %d", &height, &bold, &italic, &underline, &antialiased);
+    settings.lfHeight = height;
+    if (bold > 0)
+        settings.lfWeight = FW_BOLD;
+    if (italic > 0)
+        settings.lfItalic = 1;
+    if (underline > 0)
+        settings.lfUnderline = 1;
+    if (antialiased > 0)
+        settings.lfQuality = ANTIALIASED_QUALITY;
+
+    if (text.ReadLine(line)) {
+        CString face = WidenText(line.c_str());
+        face.Remove(L'\n');
+        ::lstrcpynW(settings.lfFaceName, face, LF_FACESIZE);
+    }
+}

@@ -1,0 +1,71 @@
+#include "FileCommandTest.h"
+
+#include "list/RunningTotal.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+void FileCommandTest::RunWithFile(UINT command, const std::wstring& path)
+{
+    m_prompts->ChooseFile(path);
+    SendCommand(command);
+}
+
+std::vector<ShownRow> FileCommandTest::Items() const
+{
+    std::vector<ShownRow> rows = Rows();
+    rows.resize(rows.size() >= 2 ? rows.size() - 2 : 0);
+    return rows;
+}
+
+void FileCommandTest::ExpectListIsWhole() const
+{
+    std::vector<ShownRow> rows = Rows();
+    ASSERT_GE(rows.size(), 2u) << "the closing rows are missing";
+    EXPECT_EQ(rows[rows.size() - 2], Separator());
+    long long sum = 0;
+    for (size_t row = 0; row + 2 < rows.size(); ++row) {
+        EXPECT_NE(rows[row].name, L"Total:") << "a closing row stands among the items at " << row;
+        sum += PriceValue(rows[row].price.c_str());
+    }
+    EXPECT_EQ(rows.back(), Total(std::to_wstring(sum)));
+}
+
+void FileCommandTest::ExpectWarningNaming(const std::wstring& path, size_t count) const
+{
+    ASSERT_EQ(m_prompts->Questions().size(), count);
+    const TestPrompts::Question& question = m_prompts->Questions().back();
+    EXPECT_EQ(question.caption, L"Warning");
+    EXPECT_EQ(question.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    EXPECT_NE(question.text.find(path), std::wstring::npos) << "the warning does not name the file";
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+    ASSERT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) << "cannot write a test file";
+}
+
+std::vector<std::wstring> FolderEntries(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(name);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
