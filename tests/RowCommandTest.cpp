@@ -120,3 +120,78 @@ TEST_F(RowCommand, DeleteWithoutACurrentRowAsksButRemovesNothing)
 }
 
 }  // namespace
+
+namespace {
+
+class MoveCommand : public MainWindowTest {
+protected:
+    void PutThreeItems()
+    {
+        PutItem({1, L"C", L"1", L"Shop", L"3"});
+        PutItem({0, L"B", L"1", L"Shop", L"2"});
+        PutItem({2, L"A", L"1", L"Shop", L"1"});
+    }
+    std::wstring Order() const
+    {
+        std::wstring names;
+        for (const ShownRow& row : Rows())
+            names += row.name.substr(0, 1);
+        return names;
+    }
+    int FocusedRow() const
+    {
+        return static_cast<int>(::SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    }
+};
+
+TEST_F(MoveCommand, MovesTheCurrentItemAndItKeepsTheFocus)
+{
+    PutThreeItems();
+    FocusRow(0);
+    SendCommand(ID_ITEM_BOTTOM);
+    EXPECT_EQ(Order(), L"BCA-T");
+    EXPECT_EQ(FocusedRow(), 2);
+    SendCommand(ID_ITEM_UP);
+    EXPECT_EQ(Order(), L"BAC-T");
+    SendCommand(ID_ITEM_TOP);
+    EXPECT_EQ(Order(), L"ABC-T");
+    SendCommand(ID_ITEM_DOWN);
+    EXPECT_EQ(Order(), L"BAC-T");
+    EXPECT_EQ(FocusedRow(), 1);
+    EXPECT_EQ(Rows()[1], (ShownRow{2, L"A", L"1", L"Shop", L"1"})) << "the row moves with its mark and texts";
+    EXPECT_EQ(Rows().back(), Total(L"6")) << "no move changes the total";
+}
+
+TEST_F(MoveCommand, ClosingRowsAndNoRowRefuseEveryMove)
+{
+    PutThreeItems();
+    for (int row : {3, 4, -1}) {
+        if (row >= 0) {
+            FocusRow(row);
+        } else {
+            LVITEMW clear = {};
+            clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+            ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+        }
+        for (UINT command : {ID_ITEM_UP, ID_ITEM_DOWN, ID_ITEM_TOP, ID_ITEM_BOTTOM}) {
+            SendCommand(command);
+            EXPECT_EQ(Order(), L"ABC-T") << "command " << command << " on row " << row;
+        }
+    }
+}
+
+TEST_F(MoveCommand, ToggleHeadersHidesAndShowsTheHeaderWithTheSameColumns)
+{
+    auto style = [this] { return static_cast<DWORD>(::GetWindowLongPtrW(List(), GWL_STYLE)); };
+    PutThreeItems();
+    SendCommand(ID_OPTIONS_TOGGLE_HEADERS);
+    EXPECT_TRUE(style() & LVS_NOCOLUMNHEADER) << "the first use hides the header";
+    SendCommand(ID_OPTIONS_TOGGLE_HEADERS);
+    EXPECT_FALSE(style() & LVS_NOCOLUMNHEADER);
+    EXPECT_EQ(style() & (LVS_TYPEMASK | LVS_SINGLESEL | LVS_OWNERDRAWFIXED),
+              static_cast<DWORD>(LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED));
+    EXPECT_EQ(::SendMessageW(List(), LVM_GETCOLUMNWIDTH, 3, 0), 72);
+    EXPECT_EQ(Order(), L"ABC-T");
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include "../font/ListFont.h"
 #include "../framework/FileDialog.h"
+#include "../listview/BulkRowChange.h"
 #include "Exports.h"
 #include "FileStream.h"
 #include "ListBody.h"

@@ -22,6 +22,14 @@ HGDIOBJ CGdiObject::Detach()
     return handle;
 }
 
+BOOL CGdiObject::AttachMade(HGDIOBJ handle)
+{
+    if (handle == nullptr)
+        return FALSE;
+    Attach(handle);
+    return TRUE;
+}
+
 BOOL CGdiObject::DeleteObject()
 {
     if (m_hObject == nullptr)
@@ -33,47 +41,27 @@ BOOL CGdiObject::DeleteObject()
 
 BOOL CFont::CreateFontIndirect(const LOGFONTW* description)
 {
-    HFONT font = ::CreateFontIndirectW(description);
-    if (font == nullptr)
-        return FALSE;
-    Attach(font);
-    return TRUE;
+    return AttachMade(::CreateFontIndirectW(description));
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF color)
 {
-    HBRUSH brush = ::CreateSolidBrush(color);
-    if (brush == nullptr)
-        return FALSE;
-    Attach(brush);
-    return TRUE;
+    return AttachMade(::CreateSolidBrush(color));
 }
 
 BOOL CBrush::CreatePatternBrush(HBITMAP bitmap)
 {
-    HBRUSH brush = ::CreatePatternBrush(bitmap);
-    if (brush == nullptr)
-        return FALSE;
-    Attach(brush);
-    return TRUE;
+    return AttachMade(::CreatePatternBrush(bitmap));
 }
 
 BOOL CBitmap::LoadBitmap(UINT resourceId)
 {
-    HBITMAP bitmap = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId));
-    if (bitmap == nullptr)
-        return FALSE;
-    Attach(bitmap);
-    return TRUE;
+    return AttachMade(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId)));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)
 {
-    HBITMAP bitmap = ::CreateCompatibleBitmap(dc, width, height);
-    if (bitmap == nullptr)
-        return FALSE;
-    Attach(bitmap);
-    return TRUE;
+    return AttachMade(::CreateCompatibleBitmap(dc, width, height));
 }
 
 CSize CBitmap::GetSize() const
@@ -86,11 +74,7 @@ CSize CBitmap::GetSize() const
 
 BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
 {
-    HRGN region = ::CreateRectRgn(left, top, right, bottom);
-    if (region == nullptr)
-        return FALSE;
-    Attach(region);
-    return TRUE;
+    return AttachMade(::CreateRectRgn(left, top, right, bottom));
 }
 
 CDC::~CDC()

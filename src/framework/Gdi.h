@@ -23,6 +23,8 @@ public:
     void Attach(HGDIOBJ handle);
     HGDIOBJ Detach();
     BOOL DeleteObject();
+    // Takes a newly made handle; FALSE, keeping the held one, when none was made.
+    BOOL AttachMade(HGDIOBJ handle);
     int GetObject(int size, void* buffer) const { return ::GetObjectW(m_hObject, size, buffer); }
 };
 
@@ -134,4 +136,22 @@ public:
 private:
     CDC& m_dc;
     HGDIOBJ m_previous;
+};
+
+// Saves a context's state in its constructor and restores it in its destructor:
+// colours, font, clip region and the other selected objects come back as they were.
+class CSavedDCState {
+public:
+    explicit CSavedDCState(CDC& dc) : m_dc(dc), m_saved(dc.SaveDC()) {}
+    ~CSavedDCState()
+    {
+        if (m_saved != 0)
+            m_dc.RestoreDC(m_saved);
+    }
+    CSavedDCState(const CSavedDCState&) = delete;
+    CSavedDCState& operator=(const CSavedDCState&) = delete;
+
+private:
+    CDC& m_dc;
+    int m_saved;
 };

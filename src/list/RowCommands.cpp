@@ -35,3 +35,31 @@ void CShoppingDlg::OnDelete()
     SubtractPrice(m_list.GetItemText(row, 3));
     m_list.DeleteItem(row);
 }
+
+void CShoppingDlg::MoveCurrentItem(bool (CItemListCtrl::*move)(int))
+{
+    // Signed: with no current row (-1) the list's own bounds refuse the move.
+    int row = m_list.SelectedRow();
+    if (row < m_list.GetItemCount() - ClosingRowCount)
+        (m_list.*move)(row);
+}
+
+void CShoppingDlg::OnUp()
+{
+    MoveCurrentItem(&CItemListCtrl::MoveRowUp);
+}
+
+void CShoppingDlg::OnDown()
+{
+    MoveCurrentItem(&CItemListCtrl::MoveRowDown);
+}
+
+void CShoppingDlg::OnTop()
+{
+    MoveCurrentItem(&CItemListCtrl::MoveRowToTop);
+}
+
+void CShoppingDlg::OnBottom()
+{
+    MoveCurrentItem(&CItemListCtrl::MoveRowToBottom);
+}

@@ -1,6 +1,8 @@
 // The main window's rows: the closing rows, the running total and New.
 #include "../mainwnd/ShoppingDlg.h"
 
+#include "../listview/BulkRowChange.h"
+
 namespace {
 
 const ItemRow kSeparatorRow = {MarkBang, L"----", L"---", L"---", L"---"};

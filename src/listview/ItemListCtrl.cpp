@@ -1,5 +1,7 @@
 #include "ItemListCtrl.h"
 
+#include "../font/ListFont.h"
+
 namespace {
 
 struct ColumnLayout {
@@ -16,14 +18,61 @@ constexpr ColumnLayout kColumns[] = {
 };
 
 // The main window owns the mark images; the list must not destroy them with itself.
-constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS;
+// No style change below touches LVS_SHAREIMAGELISTS.
+constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | LVS_SHAREIMAGELISTS;
 constexpr DWORD kReplacedStyle = LVS_TYPEMASK | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
+constexpr DWORD kHeaderlessStyle = LVS_NOCOLUMNHEADER | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_REPORT;
+constexpr DWORD kHeaderStyle = LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_REPORT;
+constexpr DWORD kReplacedWithHeader = LVS_NOCOLUMNHEADER | LVS_EDITLABELS | LVS_TYPEMASK;
+
+constexpr UINT kNameFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
+constexpr UINT kColumnFormat = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+
+// Taps at most this far right of the list's left window edge land on the mark strip:
+// the border and the marks. The pop-up menu still opens at the tap's screen position.
+constexpr int kMarkStripLastOffset = 20;
+
+// The handheld list view's tap-and-hold query (NM_FIRST - 50): answered TRUE, the
+// control handles its taps itself and the platform shows no gesture of its own.
+constexpr UINT kRecognizeGesture = static_cast<UINT>(NM_FIRST - 50);
+
+UINT ColumnAlignment(int format)
+{
+    switch (format & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_RIGHT:
+        return DT_RIGHT;
+    case LVCFMT_CENTER:
+        return DT_CENTER;
+    default:
+        return DT_LEFT;
+    }
+}
+
+void FillSolid(CDC& dc, const RECT& rect, COLORREF color)
+{
+    CBrush brush;
+    if (brush.CreateSolidBrush(color))
+        dc.FillRect(&rect, brush);
+}
+
+void ClipTo(CDC& dc, const RECT& rect)
+{
+    CRgn region;
+    if (region.CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom))
+        dc.SelectClipRgn(region);  // the context keeps a copy
+}
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CItemListCtrl, CListCtrl)
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_LBUTTONDOWN()
+    ON_NOTIFY_REFLECT(kRecognizeGesture, OnReflectedNotify)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
+
+CItemListCtrl::~CItemListCtrl() = default;  // m_hItemMenu destroys the item menu
 
 void CItemListCtrl::SetupList()
 {
@@ -50,6 +99,9 @@ int CItemListCtrl::OnCreate(CREATESTRUCTW*)
     SetupList();
     return 0;
 }
+
+// ---------------------------------------------------------------------------
+// Rows
 
 void CItemListCtrl::InsertRow(int index, const ItemRow& row)
 {
@@ -89,4 +141,249 @@ bool CItemListCtrl::SetMark(int index, int mark)
     item.iItem = index;
     item.iImage = mark;
     return SetItem(&item) != FALSE;
+}
+
+void CItemListCtrl::FocusRow(int row)
+{
+    SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+bool CItemListCtrl::MoveRow(int from, int to)
+{
+    int count = GetItemCount();
+    if (from < 0 || from >= count || to < 0 || to >= count)
+        return false;
+    ItemRow row = GetRow(from);
+    DeleteItem(from);
+    InsertRow(to, row);
+    FocusRow(to);
+    return true;
+}
+
+bool CItemListCtrl::MoveRowUp(int row)
+{
+    return row >= 1 && row < GetItemCount() && MoveRow(row, row - 1);
+}
+
+bool CItemListCtrl::MoveRowDown(int row)
+{
+    // Never below the last item row: the closing rows stay at the end.
+    return row >= 0 && row + 1 < GetItemCount() - ClosingRowCount && MoveRow(row, row + 1);
+}
+
+bool CItemListCtrl::MoveRowToTop(int row)
+{
+    return row >= 0 && row < GetItemCount() && MoveRow(row, 0);
+}
+
+bool CItemListCtrl::MoveRowToBottom(int row)
+{
+    int count = GetItemCount();
+    return row >= 0 && row < count && MoveRow(row, count - ClosingRowCount - 1);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
+{
+    CDC dc(draw->hDC);
+    CSavedDCState savedState(dc);
+    const int index = static_cast<int>(draw->itemID);
+
+    LVITEMW item = {};
+    item.mask = LVIF_IMAGE | LVIF_STATE;
+    item.iItem = index;
+    item.stateMask = 0xFFFF;
+    GetItem(&item);
+    const bool highlighted = (item.state & LVIS_FOCUSED) != 0;
+
+    CRect bounds;
+    CRect label;
+    CRect icon;
+    GetItemRect(index, &bounds, LVIR_BOUNDS);
+    GetItemRect(index, &label, LVIR_LABEL);
+    GetItemRect(index, &icon, LVIR_ICON);
+    CRect column = bounds;
+
+    CString name = GetItemText(index, 0);
+
+    // In the context's own font, so that a larger list font does not widen the margins.
+    const int margin = 2 * dc.GetTextExtent(L" ", 1).cx;
+
+    if (highlighted) {
+        dc.SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+        dc.SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
+        // The mark keeps the list's background: the highlight starts at the label.
+        FillSolid(dc, CRect(label.left, bounds.top, bounds.right, bounds.bottom), ::GetSysColor(COLOR_HIGHLIGHT));
+    } else {
+        FillSolid(dc, bounds, ListBackColor);
+    }
+
+    column.right = column.left + GetColumnWidth(0);
+    ClipTo(dc, column);
+
+    if (HIMAGELIST images = GetImageList(LVSIL_SMALL))
+        ::ImageList_Draw(images, item.iImage, dc, icon.left, icon.top, ILD_TRANSPARENT);
+
+    label.left += margin / 2;
+    label.right -= margin;
+
+    // Without a list font the context's own font draws the texts.
+    CSelectedObject listFont(dc, ListFont.IsEmpty() ? ::GetCurrentObject(dc, OBJ_FONT) : ListFont.GetSafeHandle());
+    DrawFittedText(dc, name, &label, kNameFormat);
+
+    ClipTo(dc, bounds);
+
+    for (int subItem = 1;; ++subItem) {
+        LVCOLUMNW description = {};
+        description.mask = LVCF_FMT | LVCF_WIDTH;
+        if (!GetColumn(subItem, &description))
+            break;
+        column.left = column.right;
+        column.right += description.cx;
+
+        CString text = GetItemText(index, subItem);
+        if (text.IsEmpty())
+            continue;
+        CRect textRect(column.left + margin, column.top, column.right - margin, column.bottom);
+        DrawFittedText(dc, text, &textRect, ColumnAlignment(description.fmt) | kColumnFormat);
+    }
+}
+
+int CItemListCtrl::DrawFittedText(CDC& dc, const CString& text, RECT* rect, UINT format)
+{
+    const int width = rect->right - rect->left;
+    if (dc.GetTextExtent(text).cx <= width)
+        return dc.DrawText(text, rect, format);
+
+    CString candidate;
+    for (int length = text.GetLength(); length >= 0; --length) {
+        candidate = text.Left(length) + CString(L"...");
+        if (dc.GetTextExtent(candidate).cx < width)
+            break;
+    }
+    // When not even "..." is narrower, "..." it is, the last candidate tried.
+    return dc.DrawText(candidate, rect, format);
+}
+
+void CItemListCtrl::InvalidateRowFromLabel(int row)
+{
+    CRect bounds;
+    CRect label;
+    GetItemRect(row, &bounds, LVIR_BOUNDS);
+    GetItemRect(row, &label, LVIR_LABEL);
+    bounds.left = label.left;
+    InvalidateRect(&bounds, FALSE);
+}
+
+void CItemListCtrl::RedrawFocusAndSelection()
+{
+    int focused = GetNextItem(-1, LVNI_FOCUSED);
+    if (focused != -1)
+        InvalidateRowFromLabel(focused);
+    if ((GetStyle() & LVS_SHOWSELALWAYS) == 0) {
+        for (int row = GetNextItem(-1, LVNI_SELECTED); row != -1; row = GetNextItem(row, LVNI_SELECTED))
+            InvalidateRowFromLabel(row);
+    }
+    UpdateWindow();
+}
+
+void CItemListCtrl::RedrawUnlessChild(CWnd* other)
+{
+    if (other != nullptr && other->m_hWnd != nullptr && ::IsChild(m_hWnd, other->m_hWnd))
+        return;
+    if ((GetStyle() & LVS_TYPEMASK) == LVS_REPORT)
+        RedrawFocusAndSelection();
+}
+
+void CItemListCtrl::OnSetFocus(CWnd* oldFocus)
+{
+    Default();
+    RedrawUnlessChild(oldFocus);
+}
+
+void CItemListCtrl::OnKillFocus(CWnd* newFocus)
+{
+    Default();
+    RedrawUnlessChild(newFocus);
+}
+
+void CItemListCtrl::ShowHeader(bool shown)
+{
+    if (shown)
+        ModifyStyle(kReplacedWithHeader, kHeaderStyle);
+    else
+        ModifyStyle(kReplacedStyle, kHeaderlessStyle);
+    // The platform repaints only some of the rows when the header comes or goes.
+    Invalidate(TRUE);
+}
+
+// ---------------------------------------------------------------------------
+// Taps and the item menu
+
+int CItemListCtrl::SetItemMenu(UINT menuId, HWND owner, bool redraw)
+{
+    if (m_hItemMenu.GetSafeHmenu() != nullptr) {
+        m_hItemMenu.DestroyMenu();
+        m_hMenuOwner = nullptr;
+    }
+    if (menuId != 0) {
+        m_hMenuOwner = owner;
+        if (!m_hItemMenu.LoadMenu(menuId))
+            return 2;
+    }
+    if (redraw)
+        Invalidate(TRUE);
+    return 0;
+}
+
+void CItemListCtrl::FlipMark(int row)
+{
+    int mark = GetMark(row);
+    SetMark(row, mark == MarkCross ? MarkTick : MarkCross);
+}
+
+void CItemListCtrl::OnLButtonDown(UINT, CPoint)
+{
+    // The platform makes the tapped row the focused and selected one.
+    Default();
+
+    const DWORD position = ::GetMessagePos();
+    const int x = LOWORD(position);
+    const int y = HIWORD(position);
+    const int row = SelectedRow();
+
+    CRect window;
+    GetWindowRect(&window);
+    if (x - window.left <= kMarkStripLastOffset) {
+        FlipMark(row);
+        return;
+    }
+    if (m_hItemMenu.GetSafeHmenu() == nullptr)
+        return;
+    HMENU popup = m_hItemMenu.GetSubMenu(0);
+    Invalidate(TRUE);
+    // Returns when the menu closes; the chosen command is posted to the owner.
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0, m_hMenuOwner, nullptr);
+    Invalidate(TRUE);
+}
+
+void CItemListCtrl::OnReflectedNotify(NMHDR*, LRESULT* result)
+{
+    *result = TRUE;
+}
+
+void CItemListCtrl::HoldRedraw()
+{
+    if (m_redrawHolds++ == 0)
+        SetRedraw(FALSE);
+}
+
+void CItemListCtrl::ReleaseRedraw()
+{
+    if (m_redrawHolds == 0 || --m_redrawHolds > 0)
+        return;
+    SetRedraw(TRUE);
+    Invalidate();
 }

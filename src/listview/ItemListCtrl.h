@@ -1,7 +1,9 @@
 // The table in the middle of the main window; its rows are the shopping list.
 #pragma once
 
+#include "../framework/Gdi.h"
 #include "../framework/ListCtrl.h"
+#include "../framework/Menu.h"
 #include "../list/ItemRow.h"
 
 // The list's background and the fill of every row that is not highlighted.
@@ -9,6 +11,9 @@ constexpr COLORREF ListBackColor = 0xFCE1AA;
 
 class CItemListCtrl : public CListCtrl {
 public:
+    CItemListCtrl() = default;
+    ~CItemListCtrl() override;
+
     // Styles, the four columns and the background colour.
     void SetupList();
 
@@ -22,26 +27,52 @@ public:
     int GetMark(int index, int fallback = 0) const;
     bool SetMark(int index, int mark);
 
+    // Painting. The focused row alone is highlighted, whether or not the list has
+    // the keyboard focus; texts are cut with "..." to fit their columns.
+    void DrawItem(DRAWITEMSTRUCT* draw) override;
+    // Draws text whole when it fits the rectangle's width, else the longest prefix
+    // with "..." that is narrower than the width, else "..."; returns DrawText's result.
+    static int DrawFittedText(CDC& dc, const CString& text, RECT* rect, UINT format);
+    // Repaints the focused row and, without LVS_SHOWSELALWAYS, the selected ones.
+    void RedrawFocusAndSelection();
+
+    // Hides or shows the column header; rows, columns and widths stay.
+    void ShowHeader(bool shown);
+
+    // Loads the menu that a tap right of the mark strip pops up; its commands go to
+    // owner. 0 on success, 2 when the menu cannot be loaded; an id of 0 only drops
+    // the menu held before.
+    int SetItemMenu(UINT menuId, HWND owner, bool redraw);
+
+    // Row moves of the item menu's commands. The moved row becomes the focused one.
+    void FocusRow(int row);
+    bool MoveRow(int from, int to);
+    bool MoveRowUp(int row);
+    bool MoveRowDown(int row);
+    bool MoveRowToTop(int row);
+    bool MoveRowToBottom(int row);
+
+    // Holds back redrawing while many rows change; when the last hold is released
+    // the list redraws once. Holds nest, so a change inside another one does not
+    // start redrawing in the middle of the outer one.
+    void HoldRedraw();
+    void ReleaseRedraw();
+
 protected:
     void PreSubclassWindow() override;
+    void OnSetFocus(CWnd* oldFocus);
+    void OnKillFocus(CWnd* newFocus);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnReflectedNotify(NMHDR* header, LRESULT* result);
     int OnCreate(CREATESTRUCTW* create);
     DECLARE_MESSAGE_MAP()
-};
-
-// Holds back the list's redrawing while many rows change, and repaints it once
-// at the end. Each row change of a redrawing list costs a round of scroll-bar
-// updates; many thousands of them would take minutes.
-class CBulkRowChange {
-public:
-    explicit CBulkRowChange(CListCtrl& list) : m_list(list) { m_list.SetRedraw(FALSE); }
-    ~CBulkRowChange()
-    {
-        m_list.SetRedraw(TRUE);
-        m_list.Invalidate();
-    }
-    CBulkRowChange(const CBulkRowChange&) = delete;
-    CBulkRowChange& operator=(const CBulkRowChange&) = delete;
 
 private:
-    CListCtrl& m_list;
+    void RedrawUnlessChild(CWnd* other);
+    void InvalidateRowFromLabel(int row);
+    void FlipMark(int row);
+
+    CMenu m_hItemMenu;              // owned; holds no menu until SetItemMenu loads one
+    HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned
+    int m_redrawHolds = 0;
 };

@@ -50,6 +50,11 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
     ON_COMMAND(ID_ITEM_EDIT, OnEdit)
     ON_COMMAND(ID_ITEM_DELETE, OnDelete)
     ON_COMMAND(ID_ITEM_SPECIAL, OnSpecial)
+    ON_COMMAND(ID_ITEM_UP, OnUp)
+    ON_COMMAND(ID_ITEM_DOWN, OnDown)
+    ON_COMMAND(ID_ITEM_TOP, OnTop)
+    ON_COMMAND(ID_ITEM_BOTTOM, OnBottom)
+    ON_COMMAND(ID_OPTIONS_TOGGLE_HEADERS, OnToggleHeaders)
     ON_COMMAND(ID_HELP_HELP, OnHelp)
     // List files and exports
     ON_COMMAND(ID_FILE_OPEN, OnOpen)
@@ -102,6 +107,7 @@ BOOL CShoppingDlg::OnInitDialog()
     m_editPrice.SetWindowText(L"0");
     m_editItem.SetFocus();
 
+    m_list.SetItemMenu(IDR_ITEMMENU, m_hWnd, true);
     InsertClosingRows();
     m_btnAdd.SetIcon(IDI_ADD, 32, 32);
     // Enter in a field taps the button, which is no longer a default push button.
@@ -148,6 +154,12 @@ void CShoppingDlg::OnHelp()
 {
     // Shown by the system's browser; a failure to start it shows nothing.
     ::ShellExecuteW(nullptr, L"open", HelpPagePath(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CShoppingDlg::OnToggleHeaders()
+{
+    m_headersShown = !m_headersShown;
+    m_list.ShowHeader(m_headersShown);
 }
 
 void CShoppingDlg::OnListClick(NMHDR*, LRESULT*) {}

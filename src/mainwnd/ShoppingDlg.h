@@ -27,6 +27,7 @@ protected:
     void OnExit();
     void OnAbout();
     void OnHelp();
+    void OnToggleHeaders();
     void OnListClick(NMHDR* header, LRESULT* result);
     void OnListRightClick(NMHDR* header, LRESULT* result);
     void OnListDoubleClick(NMHDR* header, LRESULT* result);
@@ -54,6 +55,10 @@ protected:
     void OnCheck();
     void OnSpecial();
     void OnDelete();
+    void OnUp();
+    void OnDown();
+    void OnTop();
+    void OnBottom();
 
     // List files, the system list file and the exports (files/FileCommands.cpp)
     void OnOpen();
@@ -92,6 +97,8 @@ protected:
     CRunningTotal m_runningTotal;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
+    // The list's column header is shown.
+    bool m_headersShown = true;
 
     bool IsItemRow(int row) const;
 
@@ -102,4 +109,5 @@ private:
     void AddItem(const ItemRow& item);
     void ApplyToRow(int row, const ItemRow& item);
     void SetEditMode(bool editMode);
+    void MoveCurrentItem(bool (CItemListCtrl::*move)(int));
 };

@@ -1,0 +1,343 @@
+// The list's own painting, read back pixel by pixel from memory bitmaps that the real
+// DrawItem paints into, and the header that Toggle Headers hides and shows.
+#include "support/MainWindowTest.h"
+
+#include "font/ListFont.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+#include <optional>
+
+namespace {
+
+constexpr COLORREF kUntouched = RGB(20, 200, 20);
+
+// A bitmap in a memory context of its own, filled with one colour.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF fill)
+    {
+        CClientDC screen(nullptr);
+        m_dc.CreateCompatibleDC(screen);
+        m_bitmap.CreateCompatibleBitmap(screen, width, height);
+        m_selected.emplace(m_dc, m_bitmap.GetSafeHandle());
+        CBrush brush;
+        brush.CreateSolidBrush(fill);
+        CRect all(0, 0, width, height);
+        m_dc.FillRect(&all, brush);
+    }
+    CDC& DC() { return m_dc; }
+    COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc, x, y); }
+    int Differences(const Canvas& other, const CRect& area) const
+    {
+        return Count(area, [&](int x, int y) { return Pixel(x, y) != other.Pixel(x, y); });
+    }
+    int CountOf(COLORREF color, const CRect& area) const
+    {
+        return Count(area, [&](int x, int y) { return Pixel(x, y) == color; });
+    }
+    // The left- or rightmost x in area with a pixel other than background.
+    int InkEdge(const CRect& area, COLORREF background, bool fromLeft) const
+    {
+        for (int i = 0; i < area.Width(); ++i) {
+            int x = fromLeft ? area.left + i : area.right - 1 - i;
+            if (Count(CRect(x, area.top, x + 1, area.bottom), [&](int px, int py) { return Pixel(px, py) != background; }))
+                return x;
+        }
+        return -1;
+    }
+
+private:
+    template <typename Test>
+    static int Count(const CRect& area, Test test)
+    {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                count += test(x, y) ? 1 : 0;
+        return count;
+    }
+    CDC m_dc;
+    CBitmap m_bitmap;
+    std::optional<CSelectedObject> m_selected;
+};
+
+class ListDrawing : public MainWindowTest {
+protected:
+    CItemListCtrl& ListCtrl() { return m_dialog->m_list; }
+    Canvas MakeCanvas(COLORREF fill = kUntouched) const
+    {
+        CRect client;
+        ::GetClientRect(List(), &client);
+        return Canvas(client.Width(), client.Height(), fill);
+    }
+    void Draw(Canvas& canvas, int row)
+    {
+        DRAWITEMSTRUCT draw = {};
+        draw.CtlType = ODT_LISTVIEW;
+        draw.CtlID = IDC_LIST;
+        draw.itemID = static_cast<UINT>(row);
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.hwndItem = List();
+        draw.hDC = canvas.DC();
+        ListCtrl().DrawItem(&draw);
+    }
+    CRect RowRect(int row, int code) const
+    {
+        CRect rect;
+        m_dialog->m_list.GetItemRect(row, &rect, static_cast<UINT>(code));
+        return rect;
+    }
+    CRect ColumnArea(int row, int column) const
+    {
+        CRect area = RowRect(row, LVIR_BOUNDS);
+        for (int i = 0; i < column; ++i)
+            area.left += m_dialog->m_list.GetColumnWidth(i);
+        area.right = area.left + m_dialog->m_list.GetColumnWidth(column);
+        return area;
+    }
+    // The mark alone, as the list's image list draws it.
+    void DrawMark(Canvas& canvas, int row, int mark)
+    {
+        CRect icon = RowRect(row, LVIR_ICON);
+        ::ImageList_Draw(ListCtrl().GetImageList(LVSIL_SMALL), mark, canvas.DC(), icon.left, icon.top, ILD_TRANSPARENT);
+    }
+    static COLORREF Highlight() { return ::GetSysColor(COLOR_HIGHLIGHT); }
+};
+
+TEST_F(ListDrawing, FocusedRowIsHighlightedFromTheLabelAndItsMarkLeftAlone)
+{
+    PutItem({MarkBang, L"Milk", L"1", L"Market", L"3"});
+    ListCtrl().FocusRow(0);
+    ASSERT_NE(::GetFocus(), List()) << "the list does not have the keyboard focus";
+    Canvas canvas = MakeCanvas();
+    Draw(canvas, 0);
+
+    CRect bounds = RowRect(0, LVIR_BOUNDS);
+    CRect label = RowRect(0, LVIR_LABEL);
+    CRect highlight(label.left, bounds.top, bounds.right, bounds.bottom);
+    CRect markArea(bounds.left, bounds.top, label.left, bounds.bottom);
+    EXPECT_EQ(canvas.CountOf(Highlight(), CRect(label.left, bounds.top, label.left + 1, bounds.bottom)), bounds.Height());
+    EXPECT_EQ(canvas.CountOf(Highlight(), CRect(bounds.right - 1, bounds.top, bounds.right, bounds.bottom)), bounds.Height());
+    EXPECT_GT(canvas.CountOf(::GetSysColor(COLOR_HIGHLIGHTTEXT), highlight), 0) << "texts in the highlight's colour";
+    Canvas mark = MakeCanvas();
+    DrawMark(mark, 0, MarkBang);
+    EXPECT_EQ(canvas.Differences(mark, markArea), 0)
+        << "left of the label only the mark, on what was there before";
+    EXPECT_EQ(canvas.Pixel(bounds.right, bounds.top), kUntouched);
+}
+
+TEST_F(ListDrawing, SelectedRowWithoutFocusIsDrawnLikeAnyOther)
+{
+    PutItem({MarkCross, L"Bread", L"2", L"Bakery", L"2"});
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    ListCtrl().FocusRow(0);
+    ListCtrl().SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    ::SetFocus(List());
+    Canvas selected = MakeCanvas();
+    Draw(selected, 1);
+    ListCtrl().SetItemState(1, 0, LVIS_SELECTED);
+    Canvas plain = MakeCanvas();
+    Draw(plain, 1);
+
+    CRect bounds = RowRect(1, LVIR_BOUNDS);
+    EXPECT_EQ(selected.Differences(plain, bounds), 0);
+    EXPECT_EQ(selected.CountOf(Highlight(), bounds), 0);
+    EXPECT_EQ(selected.Pixel(bounds.right - 1, bounds.top), ListBackColor) << "the whole row is filled";
+    Canvas mark = MakeCanvas(ListBackColor);
+    DrawMark(mark, 1, MarkCross);
+    EXPECT_EQ(selected.Differences(mark, RowRect(1, LVIR_ICON)), 0);
+}
+
+TEST_F(ListDrawing, EmptyColumnDrawsNothingAndTheNextStaysInPlace)
+{
+    PutItem({MarkCross, L"Milk", L"", L"Shop", L"5"});
+    Canvas withoutQuantity = MakeCanvas();
+    Draw(withoutQuantity, 0);
+    ListCtrl().SetItemText(0, 1, L"7");
+    Canvas withQuantity = MakeCanvas();
+    Draw(withQuantity, 0);
+
+    CRect quantity = ColumnArea(0, 1);
+    EXPECT_EQ(withoutQuantity.CountOf(ListBackColor, quantity), quantity.Width() * quantity.Height());
+    EXPECT_LT(withQuantity.CountOf(ListBackColor, quantity), quantity.Width() * quantity.Height()) << "7 is drawn";
+    for (int column : {2, 3}) {
+        EXPECT_EQ(withoutQuantity.Differences(withQuantity, ColumnArea(0, column)), 0) << "column " << column;
+        EXPECT_NE(withoutQuantity.InkEdge(ColumnArea(0, column), ListBackColor, false), -1) << "column " << column;
+    }
+}
+
+TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Shop", L"5"});
+    CRect label = RowRect(0, LVIR_LABEL);
+    CRect bounds = RowRect(0, LVIR_BOUNDS);
+    CRect name(label.left, bounds.top, label.right, bounds.bottom);
+    CRect price = ColumnArea(0, 3);
+    Canvas narrow = MakeCanvas(ListBackColor);
+    int narrowSpace = narrow.DC().GetTextExtent(L" ", 1).cx;
+    Draw(narrow, 0);
+
+    LOGFONTW large = StartupListFontSettings();
+    large.lfHeight = 36;
+    CFont largeFont;
+    ASSERT_TRUE(largeFont.CreateFontIndirect(&large));
+    Canvas wide = MakeCanvas(ListBackColor);
+    CSelectedObject selected(wide.DC(), largeFont.GetSafeHandle());
+    int shift = wide.DC().GetTextExtent(L" ", 1).cx - narrowSpace;
+    ASSERT_GT(shift, 2);
+    ::SetTextColor(wide.DC(), RGB(1, 2, 3));
+    Draw(wide, 0);
+
+    EXPECT_EQ(wide.InkEdge(name, ListBackColor, true) - narrow.InkEdge(name, ListBackColor, true), shift)
+        << "the name is inset by one space";
+    EXPECT_EQ(narrow.InkEdge(price, ListBackColor, false), price.right - 1 - 2 * narrowSpace) << "the price by two";
+    EXPECT_EQ(narrow.InkEdge(price, ListBackColor, false) - wide.InkEdge(price, ListBackColor, false), 2 * shift);
+    EXPECT_EQ(::GetCurrentObject(wide.DC(), OBJ_FONT), largeFont.GetSafeHandle());
+    EXPECT_EQ(::GetTextColor(wide.DC()), RGB(1, 2, 3));
+    CRgn clip;
+    clip.CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(::GetClipRgn(wide.DC(), clip), 0) << "no clip region is left behind";
+}
+
+TEST_F(ListDrawing, TallListFontIsClippedToTheRow)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Shop", L"5"});
+    PutItem({MarkCross, L"Bread", L"2", L"Bakery", L"2"});
+    ListFontSettings tall = StartupListFontSettings();
+    tall.lfHeight = 48;
+    CreateListFont(tall);
+    Canvas canvas = MakeCanvas();
+    Draw(canvas, 1);
+    CreateListFont(StartupListFontSettings());
+
+    CRect bounds = RowRect(1, LVIR_BOUNDS);
+    CRect above(0, 0, bounds.right + 8, bounds.top);
+    CRect below(0, bounds.bottom, bounds.right + 8, bounds.bottom + 30);
+    EXPECT_EQ(canvas.CountOf(kUntouched, above) + canvas.CountOf(kUntouched, below),
+              above.Width() * above.Height() + below.Width() * below.Height());
+    EXPECT_LT(canvas.CountOf(ListBackColor, bounds), bounds.Width() * bounds.Height()) << "texts are drawn";
+}
+
+// DrawFittedText against DrawText of the text it should have chosen, in the list font.
+TEST_F(ListDrawing, FittedTextIsWholeOrTheLongestStrictlyNarrowerCutOrDots)
+{
+    const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
+    Canvas probe(1, 1, kUntouched);
+    CSelectedObject probeFont(probe.DC(), ListFont.GetSafeHandle());
+    auto width = [&](const CString& text) { return probe.DC().GetTextExtent(text).cx; };
+    const CString text = L"Strawberries";
+    const CString five = text.Left(5) + CString(L"...");
+    const CString four = text.Left(4) + CString(L"...");
+    ASSERT_LT(width(four), width(five));
+    // Counted up from the short end, unlike the cut itself.
+    CString longestCut = L"...";
+    for (int length = 0; length <= text.GetLength(); ++length)
+        if (width(text.Left(length) + CString(L"...")) < width(text) - 1)
+            longestCut = text.Left(length) + CString(L"...");
+    ASSERT_GT(longestCut.GetLength(), 3);
+
+    struct Case {
+        int width;
+        CString drawn;
+    };
+    const Case cases[] = {
+        {width(text), text},                                  // exactly as wide: whole
+        {width(text) - 1, longestCut},                        // one pixel less: the longest cut
+        {width(five), four},                                  // a cut exactly as wide is too wide
+        {width(five) + 1, five},
+        {width(L"..."), L"..."},                              // nothing narrower: dots all the same
+        {width(L"...") - 1, L"..."},
+        {0, L"..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("width " + std::to_string(c.width));
+        Canvas fitted(320, 24, kUntouched);
+        Canvas expected(320, 24, kUntouched);
+        CSelectedObject fittedFont(fitted.DC(), ListFont.GetSafeHandle());
+        CSelectedObject expectedFont(expected.DC(), ListFont.GetSafeHandle());
+        CRect rect(4, 2, 4 + c.width, 22);
+        CRect expectedRect = rect;
+        EXPECT_EQ(CItemListCtrl::DrawFittedText(fitted.DC(), text, &rect, format),
+                  expected.DC().DrawText(c.drawn, &expectedRect, format));
+        EXPECT_EQ(fitted.Differences(expected, CRect(0, 0, 320, 24)), 0);
+    }
+}
+
+std::vector<int>* g_paintedRows = nullptr;
+HHOOK g_paintHook = nullptr;
+
+LRESULT CALLBACK NotePaintedRow(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* message = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_DRAWITEM && g_paintedRows != nullptr) {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message->lParam);
+        CRect clip;
+        ::GetClipBox(draw->hDC, &clip);
+        g_paintedRows->push_back(static_cast<int>(draw->itemID) * 1000 + clip.left);
+    }
+    return ::CallNextHookEx(g_paintHook, code, wParam, lParam);
+}
+
+TEST_F(ListDrawing, FocusedAndSelectedRowsArePaintedAgainAtOnceFromTheLabel)
+{
+    for (const wchar_t* name : {L"Salt", L"Jam", L"Bread", L"Milk"})
+        PutItem({MarkCross, name, L"1", L"Shop", L"1"});
+    ListCtrl().FocusRow(0);
+    ListCtrl().SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    const int label = RowRect(0, LVIR_LABEL).left;
+    std::vector<int> painted;
+    g_paintedRows = &painted;
+    g_paintHook = ::SetWindowsHookExW(WH_CALLWNDPROC, &NotePaintedRow, nullptr, ::GetCurrentThreadId());
+    for (bool showSelectionAlways : {false, true}) {
+        if (showSelectionAlways)
+            ::SetWindowLongPtrW(List(), GWL_STYLE, ::GetWindowLongPtrW(List(), GWL_STYLE) | LVS_SHOWSELALWAYS);
+        ::UpdateWindow(List());
+        painted.clear();
+        ListCtrl().RedrawFocusAndSelection();
+        // Row number times 1000 plus the left edge of the painted area.
+        std::vector<int> expected = {label, 2000 + label};
+        if (showSelectionAlways)
+            expected.pop_back();
+        EXPECT_EQ(painted, expected) << (showSelectionAlways ? "the focused row alone" : "the focused and the selected row");
+    }
+    ::UnhookWindowsHookEx(g_paintHook);
+    g_paintedRows = nullptr;
+}
+
+TEST_F(ListDrawing, HeaderHidesAndComesBackWithTheSameColumnsAndRows)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Shop", L"5"});
+    const DWORD kept = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | LVS_SHAREIMAGELISTS;
+    const DWORD watched = kept | LVS_TYPEMASK | LVS_NOCOLUMNHEADER | LVS_EDITLABELS | LVS_SHOWSELALWAYS;
+    auto style = [&] { return static_cast<DWORD>(::GetWindowLongPtrW(List(), GWL_STYLE)) & watched; };
+    auto whollyInvalid = [&] {
+        CRect client, invalid;
+        ::GetClientRect(List(), &client);
+        return ::GetUpdateRect(List(), &invalid, FALSE) && invalid == client;
+    };
+    HWND header = reinterpret_cast<HWND>(::SendMessageW(List(), LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(style(), kept) << "after set-up";
+    std::vector<ShownRow> rows = Rows();
+    int rowTop = RowRect(0, LVIR_BOUNDS).top;
+    ::UpdateWindow(List());
+
+    ListCtrl().ShowHeader(false);
+    EXPECT_EQ(style(), kept | LVS_NOCOLUMNHEADER);
+    EXPECT_TRUE(whollyInvalid());
+    EXPECT_FALSE(::IsWindowVisible(header));
+    EXPECT_LT(RowRect(0, LVIR_BOUNDS).top, rowTop);
+    ::UpdateWindow(List());
+
+    ListCtrl().ShowHeader(true);
+    EXPECT_EQ(style(), kept);
+    EXPECT_TRUE(whollyInvalid());
+    EXPECT_TRUE(::IsWindowVisible(header));
+    EXPECT_EQ(RowRect(0, LVIR_BOUNDS).top, rowTop);
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(ListCtrl().GetColumnWidth(3), 72);
+    EXPECT_EQ(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 4);
+}
+
+}  // namespace

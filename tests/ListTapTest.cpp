@@ -1,0 +1,244 @@
+// Taps on the list through real pointer input: the mark strip flips marks, any other
+// tap pops up the item menu at the tap, and the list is repainted around the menu.
+#include "support/MainWindowTest.h"
+
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// What the test saw of the item menu.
+struct MenuVisit {
+    HWND list = nullptr;
+    bool entered = false;     // the owner heard WM_ENTERMENULOOP
+    HWND owner = nullptr;
+    CRect invalidAtEntry;     // the list's invalid area as the menu opened
+    HMENU popup = nullptr;
+    CRect menuWindow;         // empty unless a menu window was seen
+    int currentRow = -2;      // the list's focused row while the menu was open
+    bool paintedWhileOpen = false;
+    int attempts = 0;
+};
+MenuVisit* g_visit = nullptr;
+HHOOK g_hook = nullptr;
+
+CRect UpdateRectOf(HWND window)
+{
+    CRect rect;
+    return ::GetUpdateRect(window, &rect, FALSE) ? rect : CRect();
+}
+
+LRESULT CALLBACK WatchOwner(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* message = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_ENTERMENULOOP) {
+        g_visit->entered = true;
+        g_visit->owner = message->hwnd;
+        g_visit->invalidAtEntry = UpdateRectOf(g_visit->list);
+    } else if (code == HC_ACTION && message->message == WM_INITMENUPOPUP) {
+        g_visit->popup = reinterpret_cast<HMENU>(message->wParam);
+    }
+    return ::CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+// Inside the menu's loop: notes what is shown, lets the list paint, closes the menu.
+void LookAndCloseMenu()
+{
+    if (g_visit == nullptr)
+        return;
+    HWND menu = ::FindWindowW(L"#32768", nullptr);
+    if (menu == nullptr || !::IsWindowVisible(menu)) {
+        if (++g_visit->attempts < 100)
+            WhenModalLoopRuns(&LookAndCloseMenu);
+        return;
+    }
+    ::GetWindowRect(menu, &g_visit->menuWindow);
+    g_visit->currentRow = static_cast<int>(::SendMessageW(g_visit->list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    ::UpdateWindow(g_visit->list);
+    g_visit->paintedWhileOpen = UpdateRectOf(g_visit->list).IsRectEmpty();
+    ::EndMenu();
+}
+
+class ListTap : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        ASSERT_EQ(m_dialog->m_list.SetItemMenu(IDR_ITEMMENU, Window(), true), 0);
+        // Far from the screen's left edge, so that the strip is the list's and not the
+        // screen's, and away from where other tests' windows open.
+        ::SetWindowPos(Window(), HWND_TOP, 720, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        PumpMessages();
+        ForgetMenu();
+        g_visit = &m_visit;
+        g_hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &WatchOwner, nullptr, ::GetCurrentThreadId());
+    }
+    void TearDown() override
+    {
+        ::UnhookWindowsHookEx(g_hook);
+        g_visit = nullptr;
+        WhenModalLoopRuns(nullptr);  // a closer still armed after a tap on the strip stays idle
+        MainWindowTest::TearDown();
+    }
+
+    // offset pixels right of the list's left window edge, halfway down the row.
+    POINT AtRow(int offset, int row) const
+    {
+        CRect list;
+        CRect bounds;
+        ::GetWindowRect(List(), &list);
+        m_dialog->m_list.GetItemRect(row, &bounds, LVIR_BOUNDS);
+        ::MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+        return {list.left + offset, (bounds.top + bounds.bottom) / 2};
+    }
+
+    // The stylus down and up at a screen point. Handles the mouse messages up to the
+    // tap's WM_LBUTTONDOWN with any menu it opens, and nothing else, no painting.
+    void Tap(POINT at)
+    {
+        ASSERT_TRUE(::SetCursorPos(at.x, at.y));
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_MOUSE;
+        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        ASSERT_EQ(::SendInput(2, input, sizeof(INPUT)), 2u);
+        m_visit.attempts = 0;
+        WhenModalLoopRuns(&LookAndCloseMenu);
+        for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 3000;) {
+            MSG msg;
+            if (!::PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_MOUSE);
+                continue;
+            }
+            ::DispatchMessageW(&msg);
+            if (msg.message == WM_LBUTTONDOWN) {
+                ASSERT_EQ(msg.hwnd, List());
+                return;
+            }
+        }
+        FAIL() << "the tap never reached the list";
+    }
+    void TapAndSettle(POINT at)
+    {
+        Tap(at);
+        PumpMessages();
+    }
+    int Mark(int row) const { return m_dialog->m_list.GetMark(row, -100); }
+    void ForgetMenu()
+    {
+        m_visit = MenuVisit();
+        m_visit.list = List();
+    }
+
+    MenuVisit m_visit;
+};
+
+TEST_F(ListTap, StripEndsTwentyPixelsRightOfTheListsLeftEdge)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    PutItem({MarkCross, L"Bread", L"1", L"Market", L"2"});
+    TapAndSettle(AtRow(20, 0));
+    EXPECT_FALSE(m_visit.entered);
+    EXPECT_EQ(Mark(0), MarkTick) << "20 pixels in, the cross becomes a tick";
+    EXPECT_EQ(m_dialog->m_list.SelectedRow(), 0);
+
+    TapAndSettle(AtRow(21, 1));
+    EXPECT_TRUE(m_visit.entered) << "21 pixels in, the menu opens";
+    EXPECT_EQ(Mark(1), MarkCross);
+    EXPECT_EQ(m_visit.currentRow, 1) << "the tapped row is current while the menu is open";
+}
+
+TEST_F(ListTap, StripTapsTurnSpecialMarksIntoCrossTickCross)
+{
+    for (int special : {MarkBang, MarkQuestion}) {
+        PutItem({special, L"Jam", L"1", L"Shop", L"4"});
+        std::vector<int> seen;
+        // Over the mark, where the platform makes the row current, and apart by more
+        // than the double-click distance.
+        for (int offset : {5, 11, 17}) {
+            TapAndSettle(AtRow(offset, 0));
+            seen.push_back(Mark(0));
+        }
+        EXPECT_EQ(seen, (std::vector<int>{MarkCross, MarkTick, MarkCross})) << "from mark " << special;
+    }
+    TapAndSettle(AtRow(8, 2));
+    EXPECT_EQ(Rows()[2], (ShownRow{MarkCross, L"----", L"---", L"---", L"---"})) << "a closing row flips too";
+    EXPECT_EQ(Rows().back(), Total(L"8"));
+    EXPECT_FALSE(m_visit.entered);
+}
+
+TEST_F(ListTap, MenuOpensAtTheTapOnAClosingRowAndWithNoCurrentRow)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    ASSERT_EQ(m_dialog->m_list.SelectedRow(), -1);
+    CRect list;
+    ::GetWindowRect(List(), &list);
+    TapAndSettle({list.left + 120, list.bottom - 20});
+    EXPECT_FALSE(m_visit.menuWindow.IsRectEmpty()) << "below the rows";
+    EXPECT_EQ(m_visit.currentRow, -1);
+
+    ForgetMenu();
+    POINT at = AtRow(60, 2);
+    TapAndSettle(at);
+    EXPECT_EQ(m_visit.currentRow, 2);
+    EXPECT_EQ(m_visit.menuWindow.left, at.x) << "the menu's top-left corner is at the tap";
+    EXPECT_EQ(m_visit.menuWindow.top, at.y);
+    EXPECT_EQ(m_visit.owner, Window());
+    ASSERT_EQ(::GetMenuItemCount(m_visit.popup), 10);
+    EXPECT_EQ(::GetMenuItemID(m_visit.popup, 0), static_cast<UINT>(ID_ITEM_CHECK));
+    EXPECT_EQ(::GetMenuItemID(m_visit.popup, 9), static_cast<UINT>(ID_ITEM_BOTTOM));
+}
+
+TEST_F(ListTap, ListIsWhollyInvalidWhenTheMenuOpensAndAfterItCloses)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    FocusRow(0);
+    ::UpdateWindow(List());
+    ASSERT_TRUE(UpdateRectOf(List()).IsRectEmpty());
+    CRect client;
+    ::GetClientRect(List(), &client);
+
+    Tap(AtRow(90, 0));
+    EXPECT_EQ(m_visit.invalidAtEntry, client);
+    ASSERT_TRUE(m_visit.paintedWhileOpen);
+    EXPECT_EQ(UpdateRectOf(List()), client) << "after the menu closed without a choice";
+    PumpMessages();
+}
+
+TEST_F(ListTap, MenuIsReleasedWhenReplacedDroppedOrDestroyed)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    TapAndSettle(AtRow(100, 0));
+    HMENU first = m_visit.popup;
+    ASSERT_TRUE(::IsMenu(first));
+    EXPECT_EQ(m_dialog->m_list.SetItemMenu(999, Window(), true), 2) << "there is no menu 999";
+    EXPECT_FALSE(::IsMenu(first));
+    ForgetMenu();
+    TapAndSettle(AtRow(60, 0));
+    EXPECT_FALSE(m_visit.entered) << "without a menu a tap right of the strip does nothing";
+
+    ASSERT_EQ(m_dialog->m_list.SetItemMenu(IDR_ITEMMENU, Window(), false), 0);
+    TapAndSettle(AtRow(100, 0));
+    HMENU second = m_visit.popup;
+    ASSERT_TRUE(::IsMenu(second));
+    CloseWindow();
+    EXPECT_FALSE(::IsMenu(second)) << "the list destroys its menu";
+}
+
+TEST_F(ListTap, NotificationMinusFiftyIsAnsweredWithOne)
+{
+    auto notify = [&](int code, LONG_PTR* msgResult) {
+        NMHDR header = {List(), IDC_LIST, static_cast<UINT>(code)};
+        ::SetWindowLongPtrW(Window(), DWLP_MSGRESULT, 77);
+        LRESULT result = ::SendMessageW(Window(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&header));
+        *msgResult = ::GetWindowLongPtrW(Window(), DWLP_MSGRESULT);
+        return result;
+    };
+    LONG_PTR msgResult = 0;
+    EXPECT_EQ(notify(-50, &msgResult), 1);
+    EXPECT_EQ(msgResult, 1);
+    EXPECT_EQ(notify(-49, &msgResult), 0) << "a neighbouring code is not the list's";
+}
+
+}  // namespace
