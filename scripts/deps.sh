@@ -9,6 +9,7 @@ packages=(
     cmake make
     googletest                    # sources in /usr/src/googletest
     xvfb xdotool imagemagick x11-apps   # virtual display, driving windows, screenshots
+    python3                       # the journeys that use the program as a person does
 )
 
 status=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)

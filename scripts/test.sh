@@ -44,10 +44,20 @@ export GROMBLE_SCREENSHOTS      # where tests may leave screenshots
 # Start the Wine session here, outside ctest and away from its pipes: a server
 # started inside ctest makes it wait for (or hang on) the server.
 wineserver -p </dev/null >/dev/null 2>&1 || true
-wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+# The desktop process, started here and kept up between the test programs (see
+# tests/keeper); the tests start once the keeper's window stands.
+keeper_ready="$GROMBLE_BUILD/tests/desktop-keeper.ready"
+rm -f "$keeper_ready"
+wine "$GROMBLE_BUILD/tests/desktop_keeper.exe" "$(winepath -w "$keeper_ready" 2>/dev/null)" </dev/null >/dev/null 2>&1 &
+for _ in $(seq 300); do
+    [ -e "$keeper_ready" ] && break
+    sleep 0.1
+done
 
 # In the background so that a signal ends the run at once rather than after
 # the last test; `wait` returns ctest's exit code.
-ctest --test-dir "$GROMBLE_BUILD" --output-on-failure --no-tests=error -j2 "$@" &
+# One test at a time: the tests' windows share one display, and a window that is
+# closed hands the activation to another process's window, which then has to answer.
+ctest --test-dir "$GROMBLE_BUILD" --output-on-failure --no-tests=error "$@" &
 ctest_pid=$!
 wait "$ctest_pid"

@@ -1,0 +1,176 @@
+"""End-to-end journeys through the real program: python3 journeys.py NAME EXE WORKDIR."""
+
+import os
+import sys
+import traceback
+
+from gromble_driver import Gromble, JourneyFailure, fresh_folder
+
+FRESH_SYSTEM_LIST = b"2\n0\n10 0 0 0 1\nTahoma\n"
+
+
+def expect_equal(actual, expected, what):
+    if actual != expected:
+        raise JourneyFailure("%s:\n  expected %r\n  but got  %r" % (what, expected, actual))
+
+
+def first_start(app):
+    app.start()
+    app.screenshot("first-start")
+    app.close_with_close_box()
+    expect_equal(app.file("GRSystemList.grl"), FRESH_SYSTEM_LIST, "the system list file after the first run")
+
+
+SHOPPING_LIST = (b"5\n"
+                 b"0\nBread\n1\nBakery\n2.50\n"
+                 b"2\nEggs\n12\nFarm\n6\n"
+                 b"0\nTea\n1\nShop\n5\n"
+                 b"0\n10 0 0 0 1\nTahoma\n")
+
+
+def shopping(app):
+    app.start()
+    app.add_item("Milk", "2", "Market", "3")
+    app.add_item("Bread", "1", "Bakery", "2.50")
+    app.add_item("Eggs", "12", "Farm", "4")
+    app.add_item("Tea", "1", "Shop", "5")
+    # Tea, Eggs, Bread, Milk
+    app.tap_mark(0)                 # Tea ticked
+    app.tap_mark(2)                 # Bread ticked
+    app.row_menu(1, 2)              # Special: Eggs flagged
+    app.row_menu(3, 3)              # Delete Milk ...
+    app.answer("Warning", "n")      # ... not yet
+    app.row_menu(3, 3)
+    app.answer("Warning", "y")
+    app.row_menu(2, 7)              # Top: Bread, Tea, Eggs
+    app.row_menu(1, 8)              # Bottom: Bread, Eggs, Tea
+    app.row_menu(1, 4)              # Edit Eggs
+    app.fill_field(200, 45, "6")
+    app.key("Return")
+    app.screenshot("shopping")
+    app.close_with_close_box()
+    expect_equal(app.file("GRSystemList.grl"), SHOPPING_LIST, "the list stored at close")
+
+    app.start()
+    app.screenshot("shopping-restarted")
+    app.exit_from_menu()
+    expect_equal(app.file("GRSystemList.grl"), SHOPPING_LIST, "the list after a restart")
+
+
+TWO_ITEMS = b"4\n1\nMilk\n2\nMarket\n3\n0\nBread\n1\nBakery\n2\n"
+TEXT_EXPORT = (b"Check \t Name \t Qt \t Location \t Price \n\n"
+               b"No \t Milk \t 2 \t Market \t 3\n"
+               b"Yes \t Bread \t 1 \t Bakery \t 2\n"
+               b"No \t Milk \t 2 \t Market \t 3\n"
+               b"Yes \t Bread \t 1 \t Bakery \t 2\n")
+
+
+def html_row(check, name, quantity, location, price):
+    return ("<tr> \n<td>%s</td> \n<td>%s</td> \n<td><div align='center'>%s</div></td> \n"
+            "<td><div align='center'>%s</div></td> \n<td><div align='right'>%s</div></td> \n</tr> \n"
+            % (check, name, quantity, location, price)).encode()
+
+
+def files(app):
+    folder = app.folder
+    app.start()
+    app.add_item("Bread", "1", "Bakery", "2")
+    app.add_item("Milk", "2", "Market", "3")
+    app.tap_mark(1)                                   # Bread ticked
+    app.tool_button(2)                                # Save
+    app.choose_file("Save As", os.path.join(folder, "list.grl"))
+    expect_equal(app.file("list.grl"), TWO_ITEMS, "the saved list")
+
+    app.tool_button(0)                                # New
+    app.answer("Warning", "y")
+    app.tool_button(1)                                # Open
+    app.choose_file("Open", os.path.join(folder, "list.grl"))
+    app.menu("Menu", 3)                               # Attach
+    app.choose_file("Open", os.path.join(folder, "list.grl"))
+    app.menu("Menu", 4)                               # Save
+    app.choose_file("Save As", os.path.join(folder, "twice.grl"))
+    expect_equal(app.file("twice.grl"), b"6\n" + TWO_ITEMS[2:] + TWO_ITEMS[2:], "the list opened and attached")
+
+    app.menu("Menu", 5, submenu_position=2)           # Export, Text
+    app.choose_file("Save As", os.path.join(folder, "list.txt"))
+    expect_equal(app.file("list.txt"), TEXT_EXPORT, "the text export")
+
+    app.menu("Menu", 5, submenu_position=1)           # Export, HTML
+    app.choose_file("Save As", os.path.join(folder, "list.html"))
+    page = app.file("list.html")
+    head = (b"<html> \n <head> \n <title>Shopping List</title> \n </head> \n <body> \n <div align='center'> \n"
+            b"  <p align='left'><strong>Shopping List: </strong></p><div align='left'> \n"
+            b" <table width='240' border='1'> \n <tr> \n<th scope='col'>Check</th> \n <th scope='col'>Name</th> \n"
+            b" <th scope='col'>Qt</th> \n <th scope='col'>Location</th> \n <th scope='col'>Price</th> \n </tr> \n")
+    rows = (html_row("No", "Milk", "2", "Market", "3") + html_row("Yes", "Bread", "1", "Bakery", "2")) * 2
+    expect_equal(page[:len(head)], head, "the HTML page's head")
+    expect_equal(page[len(head):len(head) + len(rows)], rows, "the HTML page's rows")
+    footer = page[len(head) + len(rows):]
+    if not footer.startswith(b"</table> \n <p>&nbsp;</p> \n </div> \n <hr> \n") or \
+            not footer.endswith(b"</br></p> \n </div> \n </body> \n </html>"):
+        raise JourneyFailure("the HTML page's footer: %r" % footer)
+    app.exit_from_menu()
+
+
+def font(app):
+    app.start()
+    app.menu("Options", 2)                            # Choose List Font
+    app.key("Tab", "Tab")                             # the size box
+    app.key("End", "shift+Home", "BackSpace")
+    app.type("14")
+    app.key("Tab", "Tab", "space")                    # Bold
+    app.screenshot("font-editor")
+    app.key("Return")                                 # Apply
+    app.close_with_close_box()
+    stored = app.file("GRSystemList.grl")
+    expect_equal(stored, b"2\n0\n14 1 0 0 1\nTahoma\n", "the list font stored at close")
+    app.start()
+    app.exit_from_menu()
+    expect_equal(app.file("GRSystemList.grl"), stored, "the list font after a restart")
+
+
+def damaged_files(app):
+    with open(os.path.join(app.folder, "GRSystemList.grl"), "wb") as f:
+        f.write(b"7\n1\nMilk\n\x00\xff garbage")
+    app.start()
+    app.add_item("Salt", "1", "Market", "1")
+    app.tool_button(1)                                # Open a file that is not there
+    app.choose_file("Open", os.path.join(app.folder, "missing.grl"))
+    app.answer("Warning", "Return")
+    app.exit_from_menu()
+    stored = app.file("GRSystemList.grl")
+    if not stored.split(b"\n")[1:6] == [b"1", b"Salt", b"1", b"Market", b"1"]:
+        raise JourneyFailure("the list after a damaged system list file: %r" % stored)
+    # The damaged file had no font lines: the height read as 0 (the default size), the rest kept.
+    if not stored.endswith(b"0\n0 0 0 0 1\nTahoma\n"):
+        raise JourneyFailure("the font after a damaged system list file: %r" % stored)
+
+
+JOURNEYS = {
+    "first_start": first_start,
+    "shopping": shopping,
+    "files": files,
+    "font": font,
+    "damaged_files": damaged_files,
+}
+
+
+def main():
+    name, exe, workdir = sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3])
+    folder = fresh_folder(workdir, name)
+    app = Gromble(exe, folder, os.path.join(workdir, "screenshots"))
+    try:
+        JOURNEYS[name](app)
+    except Exception as failure:
+        shot = app.screenshot(name + "-failure")
+        app.kill()
+        traceback.print_exc()
+        print("journey %s failed: %s\nscreenshot: %s" % (name, failure, shot))
+        return 1
+    app.kill()
+    print("journey %s passed" % name)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
