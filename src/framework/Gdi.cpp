@@ -1,5 +1,7 @@
 #include "Gdi.h"
 
+#include "HandleLedger.h"
+
 CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
 {
     if (this != &other)
@@ -13,11 +15,15 @@ void CGdiObject::Attach(HGDIOBJ handle)
         return;
     DeleteObject();
     m_hObject = handle;
+    if (handle != nullptr)
+        HandleLedger::Adopted(HandleKind::GdiObject);
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ handle = m_hObject;
+    if (handle != nullptr)
+        HandleLedger::HandedOver(HandleKind::GdiObject);
     m_hObject = nullptr;
     return handle;
 }
@@ -35,6 +41,7 @@ BOOL CGdiObject::DeleteObject()
     if (m_hObject == nullptr)
         return FALSE;
     BOOL deleted = ::DeleteObject(m_hObject);
+    HandleLedger::Released(HandleKind::GdiObject, deleted != FALSE);
     m_hObject = nullptr;
     return deleted;
 }

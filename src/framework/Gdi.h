@@ -12,7 +12,7 @@ public:
     virtual ~CGdiObject() { DeleteObject(); }
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
-    CGdiObject(CGdiObject&& other) noexcept : m_hObject(other.Detach()) {}
+    CGdiObject(CGdiObject&& other) noexcept { Attach(other.Detach()); }
     CGdiObject& operator=(CGdiObject&& other) noexcept;
 
     HGDIOBJ m_hObject = nullptr;

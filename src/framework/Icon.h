@@ -1,6 +1,8 @@
 // CIcon: owns an icon loaded or made by the program and destroys it once.
 #pragma once
 
+#include "HandleLedger.h"
+
 #include <windows.h>
 
 class CIcon {
@@ -21,12 +23,15 @@ public:
             return;
         Destroy();
         m_hIcon = icon;
+        if (icon != nullptr)
+            HandleLedger::Adopted(HandleKind::Icon);
     }
     BOOL Destroy()
     {
         if (m_hIcon == nullptr)
             return FALSE;
         BOOL destroyed = ::DestroyIcon(m_hIcon);
+        HandleLedger::Released(HandleKind::Icon, destroyed != FALSE);
         m_hIcon = nullptr;
         return destroyed;
     }

@@ -1,6 +1,8 @@
 // CImageList: owns a comctl32 image list.
 #pragma once
 
+#include "HandleLedger.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,6 +26,7 @@ public:
             return FALSE;
         DeleteImageList();
         m_hImageList = list;
+        HandleLedger::Adopted(HandleKind::ImageList);
         return TRUE;
     }
     BOOL DeleteImageList()
@@ -31,6 +34,7 @@ public:
         if (m_hImageList == nullptr)
             return FALSE;
         BOOL destroyed = ::ImageList_Destroy(m_hImageList);
+        HandleLedger::Released(HandleKind::ImageList, destroyed != FALSE);
         m_hImageList = nullptr;
         return destroyed;
     }

@@ -1,6 +1,8 @@
 // CMenu: owns a loaded menu and destroys it once.
 #pragma once
 
+#include "HandleLedger.h"
+
 #include <windows.h>
 
 class CMenu {
@@ -20,6 +22,7 @@ public:
             return FALSE;
         DestroyMenu();
         m_hMenu = menu;
+        HandleLedger::Adopted(HandleKind::Menu);
         return TRUE;
     }
     BOOL DestroyMenu()
@@ -27,6 +30,7 @@ public:
         if (m_hMenu == nullptr)
             return FALSE;
         BOOL destroyed = ::DestroyMenu(m_hMenu);
+        HandleLedger::Released(HandleKind::Menu, destroyed != FALSE);
         m_hMenu = nullptr;
         return destroyed;
     }
