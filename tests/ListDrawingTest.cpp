@@ -192,7 +192,16 @@ TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
 
     EXPECT_EQ(wide.InkEdge(name, ListBackColor, true) - narrow.InkEdge(name, ListBackColor, true), shift)
         << "the name is inset by one space";
-    EXPECT_EQ(narrow.InkEdge(price, ListBackColor, false), price.right - 1 - 2 * narrowSpace) << "the price by two";
+    // The same text drawn by hand two spaces in from the column's right edge.
+    Canvas reference = MakeCanvas(ListBackColor);
+    {
+        CSelectedObject font(reference.DC(), ListFont.GetSafeHandle());
+        reference.DC().SetBkColor(ListBackColor);
+        CRect text(price.left, price.top, price.right - 2 * narrowSpace, price.bottom);
+        reference.DC().DrawText(L"5", 1, &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    EXPECT_EQ(narrow.InkEdge(price, ListBackColor, false), reference.InkEdge(price, ListBackColor, false))
+        << "the price by two";
     EXPECT_EQ(narrow.InkEdge(price, ListBackColor, false) - wide.InkEdge(price, ListBackColor, false), 2 * shift);
     EXPECT_EQ(::GetCurrentObject(wide.DC(), OBJ_FONT), largeFont.GetSafeHandle());
     EXPECT_EQ(::GetTextColor(wide.DC()), RGB(1, 2, 3));

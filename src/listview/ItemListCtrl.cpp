@@ -218,6 +218,8 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
         FillSolid(dc, CRect(label.left, bounds.top, bounds.right, bounds.bottom), ::GetSysColor(COLOR_HIGHLIGHT));
     } else {
         FillSolid(dc, bounds, ListBackColor);
+        // Texts stand on the row's own colour, not in boxes of the context's default white.
+        dc.SetBkColor(ListBackColor);
     }
 
     column.right = column.left + GetColumnWidth(0);

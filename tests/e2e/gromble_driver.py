@@ -8,7 +8,7 @@ import subprocess
 import time
 
 CLIENT_WIDTH = 240
-CLIENT_HEIGHT = 295      # 268 above the bar, the bar below
+CAPTION_HEIGHT = 19      # Wine's caption bar, between the top frame and the client area
 BAR_TOP = 268
 LIST_TOP = 62
 HEADER_HEIGHT = 18
@@ -48,17 +48,16 @@ def windows_path(path):
 
 
 class Window:
-    """A top-level Wine window; client coordinates from its frame and known client size."""
+    """A top-level Wine window; client coordinates from its frame and known client width."""
 
-    def __init__(self, window_id, client_width, client_height):
+    def __init__(self, window_id, client_width):
         self.id = window_id
         out = run("xdotool", "getwindowgeometry", "--shell", window_id)
         geometry = dict(line.split("=", 1) for line in out.split())
         self.x, self.y = int(geometry["X"]), int(geometry["Y"])
-        width, height = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
-        border = (width - client_width) // 2
+        border = (int(geometry["WIDTH"]) - client_width) // 2
         self.client_x = self.x + border
-        self.client_y = self.y + height - border - client_height
+        self.client_y = self.y + border + CAPTION_HEIGHT
 
     def click(self, x, y, button=1):
         run("xdotool", "mousemove", str(self.client_x + x), str(self.client_y + y))
@@ -84,7 +83,7 @@ class Gromble:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         window_id = wait_for(lambda: (windows_named("Gromble") or [None])[0], "the main window")
         time.sleep(0.5)
-        self.window = Window(window_id, CLIENT_WIDTH, CLIENT_HEIGHT)
+        self.window = Window(window_id, CLIENT_WIDTH)
         return self
 
     def wait_until_closed(self, timeout=20.0):
@@ -182,11 +181,46 @@ class Gromble:
         with open(os.path.join(self.folder, name), "rb") as f:
             return f.read()
 
+    def picture(self, name):
+        return Picture(self.screenshot(name))
+
+    def screenshot_of_window(self, name, window_id, path):
+        """One top-level window, cut out of the screen, for the documentation."""
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        out = run("xdotool", "getwindowgeometry", "--shell", window_id)
+        g = dict(line.split("=", 1) for line in out.split())
+        shot = self.screenshot(name)
+        run("convert", shot, "-crop", "%sx%s+%s+%s" % (g["WIDTH"], g["HEIGHT"], g["X"], g["Y"]), "+repage", path)
+        return path
+
     def screenshot(self, name):
         os.makedirs(self.screenshots, exist_ok=True)
         path = os.path.join(self.screenshots, name + ".png")
         run("import", "-window", "root", path)
         return path
+
+
+class Picture:
+    """A screenshot's pixels, read through ImageMagick as a binary PPM."""
+
+    def __init__(self, path):
+        data = subprocess.run(["convert", path, "ppm:-"], stdout=subprocess.PIPE, check=True).stdout
+        fields = []
+        at = 0
+        while len(fields) < 4:
+            while data[at:at + 1].isspace():
+                at += 1
+            end = at
+            while not data[end:end + 1].isspace():
+                end += 1
+            fields.append(data[at:end])
+            at = end
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.pixels = data[at + 1:]
+
+    def rgb(self, x, y):
+        at = 3 * (y * self.width + x)
+        return tuple(self.pixels[at:at + 3])
 
 
 def fresh_folder(root, name):

@@ -146,7 +146,60 @@ def damaged_files(app):
         raise JourneyFailure("the font after a damaged system list file: %r" % stored)
 
 
+GRADIENT_ROWS = os.path.join(os.path.dirname(__file__), "..", "..", "src", "res", "images", "background_rows.txt")
+LIST_BACK = (170, 225, 252)
+
+
+def looks(app):
+    """The fixed parts of the main window have the colours they must have."""
+    rows = {}
+    with open(GRADIENT_ROWS) as f:
+        for line in f:
+            y, r, g, b = (int(v) for v in line.split())
+            rows[y] = (r, g, b)
+    app.start()
+    app.add_item("Milk", "1", "Market", "3")
+    app.add_item("A name far too long for its column", "2", "Market", "4")
+    app.tap_mark(1)                                  # Milk is current now, and ticked
+    shot = app.picture("looks")
+    w = app.window
+
+    def at(x, y):
+        return shot.rgb(w.client_x + x, w.client_y + y)
+
+    failures = []
+
+    def expect(actual, expected, what):
+        if actual != expected:
+            failures.append("%s: expected %s, got %s" % (what, expected, actual))
+
+    for y in range(59, 62):                          # between the panel and the list
+        for x in (0, 60, 120, 239):
+            expect(at(x, y), rows[y], "gradient at %d, %d" % (x, y))
+    for y in range(0, 33):                           # the gap right of the Item label
+        expect(at(33, y), rows[y], "gradient at 33, %d" % y)
+    for x, y in ((0, 9), (29, 9), (0, 38), (51, 38), (123, 38), (154, 38)):
+        expect(at(x, y), rows[y], "label background at %d, %d" % (x, y))
+    list_left = 2                                    # inside the list's two-pixel edge
+    first_row_top = 62 + 1 + 19                      # below the edge and the header
+    empty_y = first_row_top + 17 * 5
+    expect(at(120, empty_y), LIST_BACK, "the list's background below the rows")
+    row_top = first_row_top + 17 * 1
+    below_mark = row_top + 16
+    label_left = list_left + 18                      # right of the 2-px inset and the 16-px mark
+    expect(at(label_left - 1, below_mark), LIST_BACK, "left of the highlight, under the mark")
+    highlight = at(label_left, below_mark)
+    if highlight == LIST_BACK:
+        failures.append("the highlight does not start at the label's left edge")
+    expect(at(list_left + 200, below_mark), highlight, "the highlight reaches the right edge")
+    expect(at(label_left, row_top - 1), LIST_BACK, "the row above is not highlighted")
+    app.exit_from_menu()
+    if failures:
+        raise JourneyFailure("; ".join(failures))
+
+
 JOURNEYS = {
+    "looks": looks,
     "first_start": first_start,
     "shopping": shopping,
     "files": files,
