@@ -3,6 +3,8 @@
 #   make run      build and start Gromble (see scripts/run.sh)
 #   make stop     end the Gromble that `make run` started
 #   make test     build and run every test (extra ctest arguments: CTEST_ARGS=...)
+#   make bench    build and run the benchmark; prints the machine and a table of figures
+#   make screenshots  render the screenshots in docs/
 #   make deps     install the Debian packages needed
 #   make prefix   create the Wine prefix build/wineprefix
 #   make clean    remove build/ (stops a running Gromble first)
@@ -10,7 +12,7 @@
 SHELL := /bin/bash
 CTEST_ARGS ?=
 
-.PHONY: all build run stop test deps prefix clean
+.PHONY: all build run stop test bench screenshots deps prefix clean
 
 all: build
 
@@ -25,6 +27,12 @@ stop:
 
 test:
 	@bash scripts/test.sh $(CTEST_ARGS)
+
+bench:
+	@bash scripts/bench.sh
+
+screenshots:
+	@bash scripts/screenshots.sh
 
 deps:
 	@bash scripts/deps.sh
