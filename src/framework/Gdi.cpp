@@ -109,6 +109,15 @@ CSize CDC::GetTextExtent(const wchar_t* text, int length) const
     return CSize(size.cx, size.cy);
 }
 
+int CDC::GetTextFit(const CString& text, int maxWidth) const
+{
+    int fit = 0;
+    SIZE size = {0, 0};
+    if (!::GetTextExtentExPointW(m_hDC, text.GetString(), text.GetLength(), maxWidth, &fit, nullptr, &size))
+        return text.GetLength();
+    return fit;
+}
+
 CPaintDC::CPaintDC(HWND window) : m_window(window)
 {
     m_hDC = ::BeginPaint(window, &m_ps);

@@ -90,6 +90,8 @@ public:
     }
     CSize GetTextExtent(const wchar_t* text, int length) const;
     CSize GetTextExtent(const CString& text) const { return GetTextExtent(text, text.GetLength()); }
+    // How many leading characters of text are at most maxWidth wide together.
+    int GetTextFit(const CString& text, int maxWidth) const;
     void FillRect(const RECT* rect, HBRUSH brush) { ::FillRect(m_hDC, rect, brush); }
     BOOL BitBlt(int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop)
     {

@@ -2,6 +2,8 @@
 
 #include "../font/ListFont.h"
 
+#include <algorithm>
+
 namespace {
 
 struct ColumnLayout {
@@ -259,8 +261,10 @@ int CItemListCtrl::DrawFittedText(CDC& dc, const CString& text, RECT* rect, UINT
     if (dc.GetTextExtent(text).cx <= width)
         return dc.DrawText(text, rect, format);
 
+    // A prefix already wider than the space cannot be narrower with "..." added, so the
+    // search from the long end can begin at the longest prefix that fits at all.
     CString candidate;
-    for (int length = text.GetLength(); length >= 0; --length) {
+    for (int length = std::min(text.GetLength(), dc.GetTextFit(text, width)); length >= 0; --length) {
         candidate = text.Left(length) + CString(L"...");
         if (dc.GetTextExtent(candidate).cx < width)
             break;
