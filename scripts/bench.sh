@@ -18,45 +18,17 @@ cores=$(nproc 2>/dev/null || echo "?")
 wine_version=$(wine --version 2>/dev/null | head -n1 || true)
 echo "Machine: ${cpu:-unknown CPU}, $cores cores, ${wine_version:-unknown Wine}, Xvfb $GROMBLE_XVFB_SCREEN"
 
-# The benchmark shares the Wine prefix with `make run` and the tests: one Wine
-# session at a time.
-if [ -n "$(ls "$GROMBLE_RUN_STATE"/*.pid 2>/dev/null || true)" ]; then
-    bash "$GROMBLE_ROOT/scripts/stop.sh" --quiet
-fi
-gromble_wine_kill
+gromble_start_session "$GROMBLE_BUILD/bench-xvfb.log"
 
-GROMBLE_XVFB_PID=
-bench_pid=
-
-cleanup() {
-    local rc=$?
-    trap - EXIT INT TERM HUP
-    if [ -n "$bench_pid" ]; then
-        gromble_stop_pid "$bench_pid" gromble_bench 5 || true
-    fi
-    gromble_wine_kill
-    if [ -n "$GROMBLE_XVFB_PID" ]; then
-        gromble_stop_pid "$GROMBLE_XVFB_PID" Xvfb 5 || true
-    fi
-    exit "$rc"
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-trap 'exit 129' HUP
-
-gromble_start_xvfb "$GROMBLE_BUILD/bench-xvfb.log"
-export DISPLAY="$GROMBLE_XVFB_DISPLAY"
-
-# The Wine session first, so that its start-up is not in the figures.
-wineserver -p </dev/null >/dev/null 2>&1 || true
+# The Wine session's start-up is not in the figures.
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 # In the background so that a signal ends the run at once; `wait` returns the
 # benchmark's exit code. Its output goes to this terminal.
 wine "$exe" </dev/null &
-bench_pid=$!
+GROMBLE_CHILD_PID=$!
+GROMBLE_CHILD_NAME=gromble_bench
 rc=0
-wait "$bench_pid" || rc=$?
-bench_pid=
+wait "$GROMBLE_CHILD_PID" || rc=$?
+GROMBLE_CHILD_PID=
 exit "$rc"

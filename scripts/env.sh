@@ -94,3 +94,40 @@ gromble_wine_kill() {
     wineserver -k >/dev/null 2>&1 || true
     timeout 15 wineserver -w >/dev/null 2>&1 || true
 }
+
+# The command that a session script runs in the background, ended with the session.
+GROMBLE_XVFB_PID=
+GROMBLE_CHILD_PID=
+GROMBLE_CHILD_NAME=
+
+gromble_end_session() {
+    local rc=$?
+    trap - EXIT INT TERM HUP
+    if [ -n "$GROMBLE_CHILD_PID" ]; then
+        gromble_stop_pid "$GROMBLE_CHILD_PID" "$GROMBLE_CHILD_NAME" 5 || true
+    fi
+    gromble_wine_kill
+    if [ -n "$GROMBLE_XVFB_PID" ]; then
+        gromble_stop_pid "$GROMBLE_XVFB_PID" Xvfb 5 || true
+    fi
+    exit "$rc"
+}
+
+# A Wine session of the script's own: ends `make run`'s Gromble and any other session
+# of the prefix (one at a time), starts a virtual display and the Wine server on it,
+# and ends them, with GROMBLE_CHILD_PID, when the script exits or is interrupted.
+# The server starts here, outside any test runner and its pipes.
+gromble_start_session() {
+    local xvfb_log=$1
+    if [ -n "$(ls "$GROMBLE_RUN_STATE"/*.pid 2>/dev/null || true)" ]; then
+        bash "$GROMBLE_ROOT/scripts/stop.sh" --quiet
+    fi
+    gromble_wine_kill
+    trap gromble_end_session EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    trap 'exit 129' HUP
+    gromble_start_xvfb "$xvfb_log"
+    export DISPLAY="$GROMBLE_XVFB_DISPLAY"
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+}

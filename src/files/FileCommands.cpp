@@ -67,6 +67,19 @@ bool WriteWholeFile(const CString& path, const CItemListCtrl& list, ListWriter w
     }
 }
 
+// Asks for the file, writes it whole or says that it could not, and repaints.
+void WriteChosenFile(CDialog& owner, const CItemListCtrl& list, const FileChoice& choice, ListWriter write)
+{
+    CString path;
+    if (AskForFile(choice, path)) {
+        if (WriteWholeFile(path, list, write))
+            owner.UpdateData(FALSE);
+        else
+            WarnCannotWrite(owner, path);
+    }
+    owner.UpdateWindow();
+}
+
 CString FullPathOf(const wchar_t* name)
 {
     DWORD needed = ::GetFullPathNameW(name, 0, nullptr, nullptr);
@@ -132,38 +145,17 @@ void CShoppingDlg::OnAttach()
 
 void CShoppingDlg::OnSave()
 {
-    CString path;
-    if (AskForFile(kListToWrite, path)) {
-        if (WriteWholeFile(path, m_list, &WriteListBody))
-            UpdateData(FALSE);
-        else
-            WarnCannotWrite(*this, path);
-    }
-    UpdateWindow();
+    WriteChosenFile(*this, m_list, kListToWrite, &WriteListBody);
 }
 
 void CShoppingDlg::OnExportText()
 {
-    CString path;
-    if (AskForFile(kTextExport, path)) {
-        if (WriteWholeFile(path, m_list, &WriteTextExport))
-            UpdateData(FALSE);
-        else
-            WarnCannotWrite(*this, path);
-    }
-    UpdateWindow();
+    WriteChosenFile(*this, m_list, kTextExport, &WriteTextExport);
 }
 
 void CShoppingDlg::OnExportHtml()
 {
-    CString path;
-    if (AskForFile(kHtmlExport, path)) {
-        if (WriteWholeFile(path, m_list, &WriteHtmlExport))
-            UpdateData(FALSE);
-        else
-            WarnCannotWrite(*this, path);
-    }
-    UpdateWindow();
+    WriteChosenFile(*this, m_list, kHtmlExport, &WriteHtmlExport);
 }
 
 void CShoppingDlg::RestoreSystemList(LOGFONTW& settings)
