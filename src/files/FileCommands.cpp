@@ -100,7 +100,7 @@ void CShoppingDlg::InsertFileRow(int index, const ItemRow& row)
         AddPrice(row.price);
 }
 
-void CShoppingDlg::OnOpen()
+void CShoppingDlg::ReadChosenListFile(const std::function<void(std::FILE*)>& read)
 {
     CString path;
     if (AskForFile(kListToRead, path)) {
@@ -111,11 +111,7 @@ void CShoppingDlg::OnOpen()
         } else {
             {
                 CBulkRowChange bulk(m_list);
-                RemoveAllRows();
-                CListBodyReader body(file.Get());
-                body.ReadRowCount();
-                InsertClosingRows();
-                body.ReadItems([this](int index, const ItemRow& row) { InsertFileRow(index, row); });
+                read(file.Get());
             }
             file.Close();
             UpdateData(FALSE);
@@ -124,23 +120,22 @@ void CShoppingDlg::OnOpen()
     UpdateWindow();
 }
 
+void CShoppingDlg::OnOpen()
+{
+    ReadChosenListFile([this](std::FILE* file) {
+        RemoveAllRows();
+        CListBodyReader body(file);
+        body.ReadRowCount();
+        InsertClosingRows();
+        body.ReadItems([this](int index, const ItemRow& row) { InsertFileRow(index, row); });
+    });
+}
+
 void CShoppingDlg::OnAttach()
 {
-    CString path;
-    if (AskForFile(kListToRead, path)) {
-        CFileStream file;
-        if (!file.Open(path, L"rb")) {
-            WarnCannotRead(*this, path);
-        } else {
-            {
-                CBulkRowChange bulk(m_list);
-                ReadListBody(file.Get(), [this](int index, const ItemRow& row) { InsertFileRow(index, row); });
-            }
-            file.Close();
-            UpdateData(FALSE);
-        }
-    }
-    UpdateWindow();
+    ReadChosenListFile([this](std::FILE* file) {
+        ReadListBody(file, [this](int index, const ItemRow& row) { InsertFileRow(index, row); });
+    });
 }
 
 void CShoppingDlg::OnSave()

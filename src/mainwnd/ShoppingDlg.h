@@ -11,6 +11,9 @@
 #include "../shell/MenuBar.h"
 #include "IconButton.h"
 
+#include <cstdio>
+#include <functional>
+
 class CShoppingDlg : public CDialog {
 public:
     explicit CShoppingDlg(CWnd* parent = nullptr);
@@ -71,6 +74,9 @@ protected:
     void RestoreSystemList(LOGFONTW& settings);
     // Inserts an item read from a file at index and counts its price.
     void InsertFileRow(int index, const ItemRow& row);
+    // Asks for a list file and hands it, once it is open, to read with the list's
+    // redraw held; a file that cannot be read changes nothing and is reported.
+    void ReadChosenListFile(const std::function<void(std::FILE*)>& read);
     // The system list file's full path, fixed when it is restored.
     CString m_systemListPath;
 
