@@ -2,7 +2,8 @@
 #   make          build build/gromble.exe and the tests
 #   make run      build and start Gromble (see scripts/run.sh)
 #   make stop     end the Gromble that `make run` started
-#   make test     build and run every test (extra ctest arguments: CTEST_ARGS=...)
+#   make test     build and run every test (extra ctest arguments: CTEST_ARGS=...;
+#                 some GoogleTest cases only: GTEST_FILTER='ListFile.*' CTEST_ARGS='-R gromble_tests')
 #   make bench    build and run the benchmark; prints the machine and a table of figures
 #   make screenshots  render the screenshots in docs/
 #   make deps     install the Debian packages needed

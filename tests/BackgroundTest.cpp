@@ -2,6 +2,9 @@
 
 #include "res/resource.h"
 
+#include <algorithm>
+#include <set>
+
 namespace {
 
 class Background : public MainWindowTest {
@@ -18,7 +21,8 @@ protected:
     }
     void TearDown() override
     {
-        ::ReleaseDC(Window(), m_windowDc);
+        if (m_windowDc != nullptr)
+            ::ReleaseDC(Window(), m_windowDc);
         ::SelectObject(m_bitmapDc, m_previous);
         ::DeleteDC(m_bitmapDc);
         ::DeleteObject(m_bitmap);
@@ -40,21 +44,16 @@ protected:
     HDC m_windowDc = nullptr;
 };
 
-TEST_F(Background, TheImageIsAVerticalGradientFromWhiteToBlueToWhite)
+TEST_F(Background, IsAGradientFromWhiteToBlueToWhiteDownTheWindow)
 {
-    BITMAP info = {};
-    ::GetObjectW(m_bitmap, sizeof(info), &info);
-    EXPECT_EQ(info.bmWidth, 640);
-    EXPECT_EQ(info.bmHeight, 100);
-    EXPECT_EQ(Image(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(Image(300, 2), RGB(248, 252, 254));
-    EXPECT_EQ(Image(10, 10), RGB(155, 208, 247));
-    EXPECT_EQ(Image(639, 25), RGB(95, 181, 242));
-    EXPECT_EQ(Image(1, 45), RGB(116, 199, 247));
-    EXPECT_EQ(Image(1, 80), RGB(210, 238, 252));
-    EXPECT_EQ(Image(1, 99), RGB(255, 255, 255));
-    for (int y = 0; y < 100; ++y)
-        ASSERT_EQ(Image(0, y), Image(639, y)) << "row " << y << " is one colour";
+    // Between the fields and under the panel, where only the picture shows.
+    auto isWhite = [](COLORREF c) { return GetRValue(c) > 240 && GetGValue(c) > 240 && GetBValue(c) > 240; };
+    auto isBlue = [](COLORREF c) { return GetBValue(c) > 200 && GetRValue(c) < 160; };
+    EXPECT_TRUE(isWhite(Shown(162, 0))) << std::hex << Shown(162, 0);
+    EXPECT_TRUE(isBlue(Shown(162, 25))) << std::hex << Shown(162, 25);
+    EXPECT_GT(GetRValue(Shown(120, 61)), GetRValue(Shown(162, 25))) << "lighter again below the fields";
+    for (int y = 0; y < 33; ++y)
+        EXPECT_EQ(Shown(33, y), Shown(162, y)) << "row " << y << " is one colour";
 }
 
 TEST_F(Background, IsPaintedBehindTheEntryPanel)
@@ -89,54 +88,44 @@ TEST_F(Background, TheLabelsStandOnTheirPieceOfTheImage)
     }
 }
 
+HGDIOBJ CtlColorBrush(HWND window, HDC dc, HWND control)
+{
+    return reinterpret_cast<HGDIOBJ>(::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(control)));
+}
+
 TEST_F(Background, GivesTheFourControlsTheirBrushesAndOthersNone)
 {
     HDC dc = ::CreateCompatibleDC(nullptr);
-    const struct {
-        int id;
-        HGDIOBJ brush;
-    } brushes[] = {
-        {IDC_LIST, m_dialog->m_hbrList.GetSafeHandle()},
-        {IDC_ITEM_LABEL, m_dialog->m_hbrItemLabel.GetSafeHandle()},
-        {IDC_LOCATION_LABEL, m_dialog->m_hbrLocationLabel.GetSafeHandle()},
-        {IDC_PRICE_LABEL, m_dialog->m_hbrPriceLabel.GetSafeHandle()},
-    };
-    for (const auto& entry : brushes) {
-        ASSERT_NE(entry.brush, nullptr) << "control " << entry.id;
-        EXPECT_EQ(::GetObjectType(entry.brush), static_cast<DWORD>(OBJ_BRUSH));
+    std::vector<HGDIOBJ> brushes;
+    for (int id : {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL}) {
         ::SetBkMode(dc, OPAQUE);
-        LRESULT result = m_dialog->OnCtlColorStatic(reinterpret_cast<WPARAM>(dc),
-                                                    reinterpret_cast<LPARAM>(Control(entry.id)));
-        EXPECT_EQ(reinterpret_cast<HGDIOBJ>(result), entry.brush) << "control " << entry.id;
+        HGDIOBJ brush = CtlColorBrush(Window(), dc, Control(id));
+        EXPECT_EQ(::GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH)) << "control " << id;
         EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+        brushes.push_back(brush);
     }
+    EXPECT_EQ(std::set<HGDIOBJ>(brushes.begin(), brushes.end()).size(), 4u) << "each its own piece";
     ::SetBkMode(dc, OPAQUE);
-    EXPECT_EQ(m_dialog->OnCtlColorStatic(reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Control(IDC_PRICE))), 0);
+    HGDIOBJ priceField = CtlColorBrush(Window(), dc, Control(IDC_PRICE));
+    EXPECT_EQ(std::count(brushes.begin(), brushes.end(), priceField), 0) << "the field keeps the platform's brush";
     EXPECT_EQ(::GetBkMode(dc), TRANSPARENT) << "the text background is transparent for every control";
-
-    LRESULT viaDialog = ::SendMessageW(Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(Control(IDC_ITEM_LABEL)));
-    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(viaDialog), m_dialog->m_hbrItemLabel.GetSafeHandle());
     ::DeleteDC(dc);
 }
 
-TEST_F(Background, ReleasesTheBitmapAndBrushesOnceAtClose)
+TEST_F(Background, ReleasesTheBrushesAtClose)
 {
-    std::vector<HGDIOBJ> objects = {
-        m_dialog->m_hbmBackground.GetSafeHandle(), m_dialog->m_hbrList.GetSafeHandle(),
-        m_dialog->m_hbrItemLabel.GetSafeHandle(), m_dialog->m_hbrLocationLabel.GetSafeHandle(),
-        m_dialog->m_hbrPriceLabel.GetSafeHandle()};
-    for (HGDIOBJ object : objects)
-        ASSERT_NE(::GetObjectType(object), 0u);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    std::vector<HGDIOBJ> brushes;
+    for (int id : {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL})
+        brushes.push_back(CtlColorBrush(Window(), dc, Control(id)));
+    ::DeleteDC(dc);
 
     ::ReleaseDC(Window(), m_windowDc);
     m_windowDc = nullptr;
-    m_dialog->DestroyWindow();
-    for (HGDIOBJ object : objects)
-        EXPECT_EQ(::GetObjectType(object), 0u) << "released at close";
-    EXPECT_TRUE(m_dialog->m_hbmBackground.IsEmpty()) << "and not held for a second release";
-    EXPECT_TRUE(m_dialog->m_hbrList.IsEmpty());
-    EXPECT_TRUE(m_dialog->m_hbrPriceLabel.IsEmpty());
+    CloseWindow();
+    for (HGDIOBJ brush : brushes)
+        EXPECT_EQ(::GetObjectType(brush), 0u) << "released at close";
 }
 
 }  // namespace

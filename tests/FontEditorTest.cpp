@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <set>
 #include <string>
@@ -14,12 +16,6 @@
 namespace {
 
 constexpr wchar_t kCaption[] = L"Gromble List Font Editor";
-
-// The editor with its preview font within reach of a test.
-class FontEditorProbe : public CFontEditorDlg {
-public:
-    using CFontEditorDlg::m_fontPreview;
-};
 
 std::wstring TextOf(HWND window)
 {
@@ -104,8 +100,7 @@ class FontEditor : public ::testing::Test {
 protected:
     void Open(const ListFontSettings& settings = StartupListFontSettings())
     {
-        m_editor = std::make_unique<FontEditorProbe>();
-        m_editor->m_bFullScreen = false;
+        m_editor = std::make_unique<CFontEditorDlg>();
         m_editor->m_lf = settings;
         ASSERT_TRUE(m_editor->Create(IDD_FONTEDITOR)) << "template 141 could not be made into a dialog";
         m_editor->ShowWindow(SW_SHOWNA);
@@ -115,7 +110,7 @@ protected:
     const ListFontSettings& Settings() const { return m_editor->m_lf; }
     LOGFONTW Preview() const { return DescriptionOf(PreviewFont(Dialog())); }
 
-    std::unique_ptr<FontEditorProbe> m_editor;
+    std::unique_ptr<CFontEditorDlg> m_editor;
 };
 
 TEST_F(FontEditor, OpensOnTheStartUpFont)
@@ -133,7 +128,6 @@ TEST_F(FontEditor, OpensOnTheStartUpFont)
     EXPECT_FALSE(Checked(Dialog(), IDC_FONT_UNDERLINE));
     EXPECT_TRUE(Checked(Dialog(), IDC_FONT_ANTIALIASED)) << "quality 4 is not 0";
     EXPECT_EQ(TextOf(Control(IDC_FONT_PREVIEW)), L"Gromble 1.5");
-    EXPECT_EQ(PreviewFont(Dialog()), m_editor->m_fontPreview.GetSafeHandle());
     EXPECT_STREQ(Preview().lfFaceName, L"Tahoma");
     EXPECT_EQ(Preview().lfHeight, 10);
 }
@@ -298,80 +292,64 @@ TEST_F(FontEditor, HoldsOnePreviewFontAtATimeAndReleasesItWithTheDialog)
         shown.push_back(change.font);
     }
     HGDIOBJ last = shown.back();
-    EXPECT_EQ(last, m_editor->m_fontPreview.GetSafeHandle());
+    EXPECT_EQ(last, PreviewFont(Dialog()));
     EXPECT_EQ(::GetObjectType(last), static_cast<DWORD>(OBJ_FONT));
     m_editor.reset();
     EXPECT_EQ(::GetObjectType(last), 0u) << "the dialog's destruction releases its preview font";
 }
 
-TEST_F(FontEditor, IsBuiltOnItsTemplate)
+TEST_F(FontEditor, KeepsAWeightItCannotShowWhenBoldIsUntouched)
+{
+    ListFontSettings settings = StartupListFontSettings();
+    settings.lfWeight = 600;
+    Open(settings);
+    EXPECT_FALSE(Checked(Dialog(), IDC_FONT_BOLD));
+    Click(Dialog(), IDC_FONT_ITALIC);
+    EXPECT_EQ(Settings().lfWeight, 600);
+}
+
+TEST(ListFontWithoutAFont, DescribesTheStartUpSettings)
+{
+    const CListFont none;
+    const ListFontSettings settings = none.Settings();
+    const ListFontSettings startup = StartupListFontSettings();
+    EXPECT_EQ(std::memcmp(&settings, &startup, sizeof(settings)), 0);
+}
+
+TEST_F(FontEditor, ShowsItsControlsInReadingOrderWithinItsOwnSize)
 {
     Open();
     EXPECT_EQ(TextOf(Dialog()), kCaption);
     CRect client;
     ::GetClientRect(Dialog(), &client);
-    EXPECT_EQ(client, DialogUnits(Dialog(), 0, 0, 135, 122)) << "the editor keeps its template's size";
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    const DWORD added = WS_VISIBLE | WS_CLIPSIBLINGS | DS_3DLOOK;  // by showing it and by the dialog manager
-    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongW(Dialog(), GWL_STYLE)) & ~added, style);
-    EXPECT_EQ(LOWORD(::SendMessageW(Dialog(), DM_GETDEFID, 0, 0)), IDOK);
+    EXPECT_LT(client.Width(), 240) << "a box of its own size, not the handheld's whole screen";
+    EXPECT_LT(client.Height(), 268);
+    EXPECT_EQ(LOWORD(::SendMessageW(Dialog(), DM_GETDEFID, 0, 0)), IDOK) << "Enter applies";
 
-    const struct {
-        int id;
-        const wchar_t* className;
-        const wchar_t* text;  // null for the combo boxes, whose edit fields the dialog fills
-        DWORD style;
-        int x, y, cx, cy;
-    } controls[] = {
-        {IDOK, L"Button", L"Apply", BS_DEFPUSHBUTTON | WS_TABSTOP, 45, 105, 38, 12},
-        {-1, L"Static", L"Font:", SS_LEFT | WS_GROUP, 4, 7, 18, 8},
-        {IDC_FONT_FACE, L"ComboBox", nullptr, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 31, 6, 95, 30},
-        {-1, L"Static", L"Size:", SS_LEFT | WS_GROUP, 4, 22, 16, 8},
-        {IDC_FONT_SIZE, L"ComboBox", nullptr, CBS_DROPDOWN | CBS_DISABLENOSCROLL | WS_VSCROLL | WS_TABSTOP, 31, 20, 44, 30},
-        {IDC_FONT_ANTIALIASED, L"Button", L"Antialiased", BS_AUTOCHECKBOX | WS_TABSTOP, 80, 22, 51, 10},
-        {IDC_FONT_BOLD, L"Button", L"Bold", BS_AUTOCHECKBOX | WS_TABSTOP, 15, 40, 29, 10},
-        {IDC_FONT_ITALIC, L"Button", L"Italic", BS_AUTOCHECKBOX | WS_TABSTOP, 46, 40, 31, 10},
-        {IDC_FONT_UNDERLINE, L"Button", L"Underline", BS_AUTOCHECKBOX | WS_TABSTOP, 80, 40, 46, 10},
-        {-1, L"Static", L"Preview:", SS_LEFT | WS_GROUP, 4, 59, 29, 8},
-        {IDC_FONT_PREVIEW, L"Static", L"Gromble 1.5", SS_CENTER | WS_GROUP, 4, 68, 127, 28},
-    };
+    // What a user reads, in tab order; null for the two boxes.
+    const wchar_t* const texts[] = {L"Apply", L"Font:", nullptr, L"Size:", nullptr, L"Antialiased",
+                                    L"Bold", L"Italic", L"Underline", L"Preview:", L"Gromble 1.5"};
+    std::vector<CRect> places;
     HWND child = ::GetWindow(Dialog(), GW_CHILD);
-    for (const auto& c : controls) {
-        SCOPED_TRACE(testing::Message() << "control " << c.id << " " << (c.text ? "" : "(combo box)"));
-        ASSERT_NE(child, nullptr) << "fewer controls than the template has";
-        EXPECT_EQ(::GetDlgCtrlID(child), c.id) << "tab order";
-        wchar_t className[32] = L"";
-        ::GetClassNameW(child, className, 32);
-        EXPECT_STREQ(className, c.className);
-        DWORD style = static_cast<DWORD>(::GetWindowLongW(child, GWL_STYLE));
-        CRect expected = DialogUnits(Dialog(), c.x, c.y, c.cx, c.cy);
-        CRect placed;
-        ::GetWindowRect(child, &placed);
-        if (c.text != nullptr) {
-            EXPECT_EQ(TextOf(child), c.text);
-        } else {
-            // The platform hands sorting and the scroll bar on to the drop-down list,
-            // whose bottom ends the template's height, less what a whole row would not fill.
-            COMBOBOXINFO info = {};
-            info.cbSize = sizeof(info);
-            ASSERT_TRUE(::GetComboBoxInfo(child, &info));
-            DWORD list = static_cast<DWORD>(::GetWindowLongW(info.hwndList, GWL_STYLE));
-            style = (style & ~CBS_HASSTRINGS) | (list & LBS_SORT ? CBS_SORT : 0) | (list & WS_VSCROLL);
-            ::SendMessageW(child, CB_SHOWDROPDOWN, TRUE, 0);
-            CRect dropped;
-            ::GetWindowRect(info.hwndList, &dropped);
-            ::SendMessageW(child, CB_SHOWDROPDOWN, FALSE, 0);
-            int height = static_cast<int>(dropped.bottom - placed.top);
-            EXPECT_LE(height, expected.Height());
-            EXPECT_GT(height, expected.Height() - ::SendMessageW(child, CB_GETITEMHEIGHT, 0, 0));
-            placed.bottom = placed.top + expected.Height();  // the rest is compared below
+    for (const wchar_t* text : texts) {
+        ASSERT_NE(child, nullptr) << "fewer controls than expected";
+        if (text != nullptr) {
+            EXPECT_EQ(TextOf(child), text);
         }
-        EXPECT_EQ(style, WS_CHILD | WS_VISIBLE | c.style);
-        ::MapWindowPoints(nullptr, Dialog(), reinterpret_cast<POINT*>(&placed), 2);
-        EXPECT_EQ(placed, expected);
+        CRect place;
+        ::GetWindowRect(child, &place);
+        ::MapWindowPoints(nullptr, Dialog(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right && place.bottom <= client.bottom)
+            << "control " << places.size() << " stands inside the box";
+        for (const CRect& other : places) {
+            CRect overlap;
+            EXPECT_FALSE(::IntersectRect(&overlap, &place, &other)) << "control " << places.size() << " overlaps another";
+        }
+        places.push_back(place);
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
-    EXPECT_EQ(child, nullptr) << "more controls than the template has";
+    EXPECT_EQ(child, nullptr) << "more controls than expected";
+    EXPECT_GT(places[0].top, places.back().top) << "Apply stands below the preview";
 }
 
 // The command on the real main window; the editor runs modally.
@@ -395,6 +373,48 @@ protected:
         EXPECT_EQ(FindTopLevelWindow(kCaption), nullptr) << "the editor is gone";
         EXPECT_TRUE(::IsWindowEnabled(Window()));
     }
+    // Row 0 as the list draws it when the window is sent WM_DRAWITEM, pixel by pixel.
+    std::vector<COLORREF> DrawnRow() const
+    {
+        RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+        ::SendMessageW(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
+        CClientDC screen(nullptr);
+        CDC dc;
+        dc.CreateCompatibleDC(screen);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(screen, bounds.right, bounds.bottom);
+        CSelectedObject selected(dc, bitmap.GetSafeHandle());
+        DRAWITEMSTRUCT draw = {};
+        draw.CtlType = ODT_LISTVIEW;
+        draw.CtlID = IDC_LIST;
+        draw.itemAction = ODA_DRAWENTIRE;
+        draw.hwndItem = List();
+        draw.hDC = dc;
+        draw.rcItem = bounds;
+        ::SendMessageW(Window(), WM_DRAWITEM, IDC_LIST, reinterpret_cast<LPARAM>(&draw));
+        std::vector<COLORREF> pixels;
+        for (int y = bounds.top; y < bounds.bottom; ++y)
+            for (int x = bounds.left; x < bounds.right; ++x)
+                pixels.push_back(::GetPixel(dc, x, y));
+        return pixels;
+    }
+    // Closes the window and reads the font lines it stored at the end of its system
+    // list file: "height bold italic underline antialiased" and the face.
+    std::vector<std::string> StoredFontLines()
+    {
+        CloseWindow();
+        std::vector<std::string> lines;
+        if (std::FILE* file = std::fopen("GRSystemList.grl", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof(line), file) != nullptr)
+                lines.emplace_back(line, std::strcspn(line, "\r\n"));
+            std::fclose(file);
+        }
+        EXPECT_GE(lines.size(), 2u) << "the system list file holds the font lines";
+        return lines.size() < 2 ? lines : std::vector<std::string>(lines.end() - 2, lines.end());
+    }
+    static std::vector<std::string> StartUpFontLines() { return {"10 0 0 0 1", "Tahoma"}; }
+
     static std::function<int(HWND)> s_act;
 };
 std::function<int(HWND)> FontEditorCommand::s_act;
@@ -415,19 +435,16 @@ TEST_F(FontEditorCommand, OpensModallyAtItsTemplateSizeOnTheListFont)
     EXPECT_EQ(::GetObjectType(preview), 0u) << "the preview font went with the editor";
 }
 
-TEST_F(FontEditorCommand, ApplyUntouchedMakesANewFontWithTheSameSettings)
+TEST_F(FontEditorCommand, ApplyUntouchedKeepsEverySetting)
 {
-    HGDIOBJ before = ListFont.GetSafeHandle();
-    LOGFONTW old = DescriptionOf(before);
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    const std::vector<COLORREF> before = DrawnRow();
     ChooseListFont([](HWND editor) {
         Click(editor, IDOK);
         return 0;
     });
-    ASSERT_NE(ListFont.GetSafeHandle(), before);
-    EXPECT_EQ(::GetObjectType(before), 0u) << "the list font it replaced has been released";
-    LOGFONTW now = DescriptionOf(ListFont.GetSafeHandle());
-    EXPECT_EQ(now.lfQuality, ANTIALIASED_QUALITY);
-    EXPECT_EQ(memcmp(&now, &old, sizeof(now)), 0) << "every field as it was";
+    EXPECT_EQ(DrawnRow(), before) << "the row looks as it did";
+    EXPECT_EQ(StoredFontLines(), StartUpFontLines());
 }
 
 TEST_F(FontEditorCommand, ApplyHasTheRowsDrawnAgainInTheNewFont)
@@ -442,69 +459,38 @@ TEST_F(FontEditorCommand, ApplyHasTheRowsDrawnAgainInTheNewFont)
     EXPECT_EQ(update, client);
 }
 
-TEST_F(FontEditorCommand, ApplyTwiceLeavesOneFontWithTheChanges)
+TEST_F(FontEditorCommand, ApplyTwiceLeavesTheChangesOfBoth)
 {
     ChooseListFont([](HWND editor) {
         Click(editor, IDC_FONT_BOLD);
         Type(editor, IDC_FONT_SIZE, L"14");
         return IDOK;
     });
-    HGDIOBJ first = ListFont.GetSafeHandle();
-    EXPECT_EQ(DescriptionOf(first).lfWeight, FW_BOLD);
-    EXPECT_EQ(DescriptionOf(first).lfHeight, 14);
     ChooseListFont([](HWND editor) {
         EXPECT_TRUE(Checked(editor, IDC_FONT_BOLD)) << "the editor opens on the applied font";
+        EXPECT_EQ(TextOf(::GetDlgItem(editor, IDC_FONT_SIZE)), L"14");
         Click(editor, IDC_FONT_ITALIC);
         return IDOK;
     });
-    EXPECT_EQ(::GetObjectType(first), 0u) << "the first Apply's font has been released";
-    LOGFONTW now = DescriptionOf(ListFont.GetSafeHandle());
-    EXPECT_EQ(now.lfWeight, FW_BOLD);
-    EXPECT_EQ(now.lfHeight, 14);
-    EXPECT_EQ(now.lfItalic, 1);
+    EXPECT_EQ(StoredFontLines(), (std::vector<std::string>{"14 1 1 0 1", "Tahoma"}));
 }
 
 TEST_F(FontEditorCommand, ClosingWithoutApplyLeavesTheListFontAsItWas)
 {
-    HGDIOBJ before = ListFont.GetSafeHandle();
-    LOGFONTW old = DescriptionOf(before);
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    const std::vector<COLORREF> before = DrawnRow();
     for (UINT close : {UINT(WM_CLOSE), UINT(WM_COMMAND)}) {
-        ChooseListFont([before, close](HWND editor) {
+        ChooseListFont([this, &before, close](HWND editor) {
             Click(editor, IDC_FONT_UNDERLINE);
             Pick(editor, IDC_FONT_SIZE, 10);
             Type(editor, IDC_FONT_FACE, L"Courier New");
-            EXPECT_EQ(ListFont.GetSafeHandle(), before) << "changes stay in the preview";
+            EXPECT_EQ(DrawnRow(), before) << "changes stay in the preview";
             ::PostMessageW(editor, close, close == WM_COMMAND ? IDCANCEL : 0, 0);
             return 0;
         });
-        EXPECT_EQ(ListFont.GetSafeHandle(), before);
-        LOGFONTW now = DescriptionOf(before);
-        EXPECT_EQ(memcmp(&now, &old, sizeof(now)), 0);
+        EXPECT_EQ(DrawnRow(), before);
     }
-}
-
-TEST_F(FontEditorCommand, KeepsAWeightItCannotShowWhenBoldIsUntouched)
-{
-    ListFontSettings settings = StartupListFontSettings();
-    settings.lfWeight = 600;
-    CreateListFont(settings);
-    ChooseListFont([](HWND editor) {
-        EXPECT_FALSE(Checked(editor, IDC_FONT_BOLD));
-        Click(editor, IDC_FONT_ITALIC);
-        return IDOK;
-    });
-    EXPECT_EQ(DescriptionOf(ListFont.GetSafeHandle()).lfWeight, 600);
-}
-
-TEST_F(FontEditorCommand, StartsFromTheStartUpSettingsWhenThereIsNoListFont)
-{
-    ListFont.DeleteObject();
-    ChooseListFont([](HWND editor) {
-        EXPECT_EQ(TextOf(::GetDlgItem(editor, IDC_FONT_FACE)), L"Tahoma");
-        EXPECT_EQ(TextOf(::GetDlgItem(editor, IDC_FONT_SIZE)), L"10");
-        return IDOK;
-    });
-    EXPECT_STREQ(DescriptionOf(ListFont.GetSafeHandle()).lfFaceName, L"Tahoma");
+    EXPECT_EQ(StoredFontLines(), StartUpFontLines());
 }
 
 }  // namespace

@@ -1,22 +1,22 @@
 #include "support/FileCommandTest.h"
 
-#include "font/ListFont.h"
-#include "framework/HandleLedger.h"
+#include "framework/Gdi.h"
+#include "framework/Icon.h"
+#include "framework/ImageList.h"
+#include "framework/Menu.h"
 #include "res/resource.h"
 
 namespace {
 
-const HandleKind kKinds[] = {HandleKind::GdiObject, HandleKind::Menu, HandleKind::Icon, HandleKind::ImageList};
+const HandleCounts& (*const kCounts[])() = {&CGdiObject::Counts, &CMenu::Counts, &CIcon::Counts, &CImageList::Counts};
 const char* const kKindNames[] = {"GDI object", "menu", "icon", "image list"};
 
 class HandleHygiene : public FileCommandTest {
 protected:
     void SetUp() override
     {
-        // Start from no list font, so that every handle counted below is the session's.
-        ListFont.DeleteObject();
         for (int i = 0; i < 4; ++i)
-            m_before[i] = HandleLedger::Counts(kKinds[i]);
+            m_before[i] = kCounts[i]();
         FileCommandTest::SetUp();
     }
 
@@ -32,10 +32,8 @@ protected:
     {
         FocusRow(row);
         SendCommand(ID_ITEM_EDIT);
-        m_icons.push_back(m_dialog->m_btnAdd.GetIcon());
         SetFieldText(IDC_QT, std::to_wstring(i));
         Add();
-        m_icons.push_back(m_dialog->m_btnAdd.GetIcon());
     }
     void Repaint()
     {
@@ -52,7 +50,6 @@ protected:
             ::PostMessageW(editor, WM_COMMAND, IDOK, 0);
         });
         SendCommand(ID_OPTIONS_LIST_FONT);
-        m_fonts.push_back(ListFont.GetSafeHandle());
     }
     void FileCommands(int i)
     {
@@ -64,18 +61,24 @@ protected:
         RunWithFile(ID_FILE_OPEN, list);
     }
 
+    // The brushes the window hands its controls, as they ask for them.
+    std::vector<HGDIOBJ> ControlBrushes() const
+    {
+        std::vector<HGDIOBJ> brushes;
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        for (int id : {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL})
+            brushes.push_back(reinterpret_cast<HGDIOBJ>(::SendMessageW(
+                Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Control(id)))));
+        ::DeleteDC(dc);
+        return brushes;
+    }
+
     HandleCounts m_before[4];
-    std::vector<HICON> m_icons;
-    std::vector<HGDIOBJ> m_fonts;
 };
 
 TEST_F(HandleHygiene, ALongSessionReleasesEveryHandleItMadeOnce)
 {
-    m_fonts.push_back(ListFont.GetSafeHandle());
-    std::vector<HGDIOBJ> background = {
-        m_dialog->m_hbmBackground.GetSafeHandle(), m_dialog->m_hbrList.GetSafeHandle(),
-        m_dialog->m_hbrItemLabel.GetSafeHandle(), m_dialog->m_hbrLocationLabel.GetSafeHandle(),
-        m_dialog->m_hbrPriceLabel.GetSafeHandle()};
+    std::vector<HGDIOBJ> background = ControlBrushes();
 
     for (int i = 0; i < 1000; ++i) {
         AddTypedItem(i);
@@ -109,24 +112,18 @@ TEST_F(HandleHygiene, ALongSessionReleasesEveryHandleItMadeOnce)
     ExpectListIsWhole();
 
     CloseWindow();
-    ListFont.DeleteObject();
 
     for (int i = 0; i < 4; ++i) {
-        HandleCounts after = HandleLedger::Counts(kKinds[i]);
+        HandleCounts after = kCounts[i]();
         EXPECT_EQ(after.Held(), m_before[i].Held()) << "every " << kKindNames[i] << " made was released";
         EXPECT_EQ(after.failedReleases, m_before[i].failedReleases) << "no " << kKindNames[i] << " was released twice";
         EXPECT_GT(after.released, m_before[i].released) << "the session made and released " << kKindNames[i] << "s";
     }
-    EXPECT_GT(HandleLedger::Counts(HandleKind::GdiObject).released - m_before[0].released, 2000)
+    EXPECT_GT(CGdiObject::Counts().released - m_before[0].released, 2000)
         << "every row drawn makes and releases its brush and clip regions";
 
-    for (HGDIOBJ object : background)
-        EXPECT_EQ(::GetObjectType(object), 0u);
-    for (HGDIOBJ font : m_fonts)
-        EXPECT_EQ(::GetObjectType(font), 0u);
-    ICONINFO info = {};
-    for (HICON icon : m_icons)
-        EXPECT_FALSE(::GetIconInfo(icon, &info));
+    for (HGDIOBJ brush : background)
+        EXPECT_EQ(::GetObjectType(brush), 0u);
 }
 
 }  // namespace

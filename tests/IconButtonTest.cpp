@@ -1,5 +1,6 @@
 #include "support/MainWindowTest.h"
 
+#include "mainwnd/IconButton.h"
 #include "res/resource.h"
 
 namespace {
@@ -45,9 +46,18 @@ private:
     HGDIOBJ m_previous;
 };
 
+// A button of the test's own on the main window, hidden, showing the Add icon as the
+// window's Add button does.
 class IconButton : public MainWindowTest {
 protected:
-    CIconButton& Button() { return m_dialog->m_btnAdd; }
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(m_button.CreateEx(0, L"Button", L"", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 20, 20),
+                                      m_dialog.get(), 4322));
+        m_button.SetIcon(IDI_ADD, 32, 32);
+    }
+    CIconButton& Button() { return m_button; }
 
     // The button drawn into a canvas, its item rectangle at rect.
     std::vector<COLORREF> DrawButton(const RECT& rect, UINT state = 0)
@@ -70,12 +80,16 @@ protected:
         ::DrawIconEx(canvas.Dc(), x, y, Button().GetIcon(), 0, 0, 0, nullptr, DI_NORMAL);
         return canvas.Pixels();
     }
+
+    CIconButton m_button;
 };
 
 TEST_F(IconButton, IsOwnerDrawnWhateverTheTemplateSaid)
 {
     LONG_PTR style = ::GetWindowLongPtrW(Control(IDC_ADD), GWL_STYLE);
-    EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW) << "the window's Add button";
+    style = ::GetWindowLongPtrW(Button(), GWL_STYLE);
+    EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW) << "made as a push button";
 }
 
 TEST_F(IconButton, CentresALargerIconWithNegativeOffsets)

@@ -1,5 +1,6 @@
-// The list's own painting, read back pixel by pixel from memory bitmaps that the real
-// DrawItem paints into, and the header that Toggle Headers hides and shows.
+// The list's own painting, read back pixel by pixel from memory bitmaps that the list
+// paints into when the main window is sent WM_DRAWITEM, and the header that Toggle
+// Headers hides and shows.
 #include "support/MainWindowTest.h"
 
 #include "font/ListFont.h"
@@ -7,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -63,9 +65,18 @@ private:
     std::optional<CSelectedObject> m_selected;
 };
 
+// A font of the test's own, made from the settings the list starts with.
+class StartupFont : public CFont {
+public:
+    StartupFont()
+    {
+        ListFontSettings settings = StartupListFontSettings();
+        CreateFontIndirect(&settings);
+    }
+};
+
 class ListDrawing : public MainWindowTest {
 protected:
-    CItemListCtrl& ListCtrl() { return m_dialog->m_list; }
     Canvas MakeCanvas(COLORREF fill = kUntouched) const
     {
         CRect client;
@@ -81,27 +92,52 @@ protected:
         draw.itemAction = ODA_DRAWENTIRE;
         draw.hwndItem = List();
         draw.hDC = canvas.DC();
-        ListCtrl().DrawItem(&draw);
+        ::SendMessageW(Window(), WM_DRAWITEM, IDC_LIST, reinterpret_cast<LPARAM>(&draw));
     }
     CRect RowRect(int row, int code) const
     {
-        CRect rect;
-        m_dialog->m_list.GetItemRect(row, &rect, static_cast<UINT>(code));
-        return rect;
+        RECT rect = {code, 0, 0, 0};
+        ::SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+        return CRect(rect);
+    }
+    int ColumnWidth(int column) const
+    {
+        return static_cast<int>(::SendMessageW(List(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
     }
     CRect ColumnArea(int row, int column) const
     {
         CRect area = RowRect(row, LVIR_BOUNDS);
         for (int i = 0; i < column; ++i)
-            area.left += m_dialog->m_list.GetColumnWidth(i);
-        area.right = area.left + m_dialog->m_list.GetColumnWidth(column);
+            area.left += ColumnWidth(i);
+        area.right = area.left + ColumnWidth(column);
         return area;
+    }
+    void SetRowState(int row, UINT state, UINT mask)
+    {
+        LVITEMW item = {};
+        item.state = state;
+        item.stateMask = mask;
+        ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     }
     // The mark alone, as the list's image list draws it.
     void DrawMark(Canvas& canvas, int row, int mark)
     {
         CRect icon = RowRect(row, LVIR_ICON);
-        ::ImageList_Draw(ListCtrl().GetImageList(LVSIL_SMALL), mark, canvas.DC(), icon.left, icon.top, ILD_TRANSPARENT);
+        auto marks = reinterpret_cast<HIMAGELIST>(::SendMessageW(List(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        ::ImageList_Draw(marks, mark, canvas.DC(), icon.left, icon.top, ILD_TRANSPARENT);
+    }
+    // Starts the window again on a system list file with no items and this font line
+    // ("height bold italic underline antialiased") and face.
+    void RestartWithListFont(const char* fontLine, const char* face)
+    {
+        CloseWindow();  // it stores its own system list file on the way out
+        if (std::FILE* file = std::fopen("GRSystemList.grl", "w")) {
+            std::fprintf(file, "2\n0\n%s\n%s\n", fontLine, face);
+            std::fclose(file);
+        } else {
+            ADD_FAILURE() << "the system list file cannot be written";
+        }
+        OpenWindow();
     }
     static COLORREF Highlight() { return ::GetSysColor(COLOR_HIGHLIGHT); }
 };
@@ -109,7 +145,7 @@ protected:
 TEST_F(ListDrawing, FocusedRowIsHighlightedFromTheLabelAndItsMarkLeftAlone)
 {
     PutItem({MarkBang, L"Milk", L"1", L"Market", L"3"});
-    ListCtrl().FocusRow(0);
+    FocusRow(0);
     ASSERT_NE(::GetFocus(), List()) << "the list does not have the keyboard focus";
     Canvas canvas = MakeCanvas();
     Draw(canvas, 0);
@@ -132,12 +168,12 @@ TEST_F(ListDrawing, SelectedRowWithoutFocusIsDrawnLikeAnyOther)
 {
     PutItem({MarkCross, L"Bread", L"2", L"Bakery", L"2"});
     PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
-    ListCtrl().FocusRow(0);
-    ListCtrl().SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    FocusRow(0);
+    SetRowState(1, LVIS_SELECTED, LVIS_SELECTED);
     ::SetFocus(List());
     Canvas selected = MakeCanvas();
     Draw(selected, 1);
-    ListCtrl().SetItemState(1, 0, LVIS_SELECTED);
+    SetRowState(1, 0, LVIS_SELECTED);
     Canvas plain = MakeCanvas();
     Draw(plain, 1);
 
@@ -155,7 +191,10 @@ TEST_F(ListDrawing, EmptyColumnDrawsNothingAndTheNextStaysInPlace)
     PutItem({MarkCross, L"Milk", L"", L"Shop", L"5"});
     Canvas withoutQuantity = MakeCanvas();
     Draw(withoutQuantity, 0);
-    ListCtrl().SetItemText(0, 1, L"7");
+    LVITEMW seven = {};
+    seven.iSubItem = 1;
+    seven.pszText = const_cast<wchar_t*>(L"7");
+    ::SendMessageW(List(), LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&seven));
     Canvas withQuantity = MakeCanvas();
     Draw(withQuantity, 0);
 
@@ -195,7 +234,8 @@ TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
     // The same text drawn by hand two spaces in from the column's right edge.
     Canvas reference = MakeCanvas(ListBackColor);
     {
-        CSelectedObject font(reference.DC(), ListFont.GetSafeHandle());
+        StartupFont listFont;
+        CSelectedObject font(reference.DC(), listFont.GetSafeHandle());
         reference.DC().SetBkColor(ListBackColor);
         CRect text(price.left, price.top, price.right - 2 * narrowSpace, price.bottom);
         reference.DC().DrawText(L"5", 1, &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -212,16 +252,15 @@ TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
 
 TEST_F(ListDrawing, TallListFontIsClippedToTheRow)
 {
+    RestartWithListFont("48 0 0 0 1", "Tahoma");
     PutItem({MarkCross, L"Milk", L"1", L"Shop", L"5"});
     PutItem({MarkCross, L"Bread", L"2", L"Bakery", L"2"});
-    ListFontSettings tall = StartupListFontSettings();
-    tall.lfHeight = 48;
-    CreateListFont(tall);
     Canvas canvas = MakeCanvas();
     Draw(canvas, 1);
-    CreateListFont(StartupListFontSettings());
 
     CRect bounds = RowRect(1, LVIR_BOUNDS);
+    CRect topLine(RowRect(1, LVIR_LABEL).left, bounds.top, bounds.right, bounds.top + 1);
+    EXPECT_LT(canvas.CountOf(ListBackColor, topLine), topLine.Width()) << "the letters reach the row's top";
     CRect above(0, 0, bounds.right + 8, bounds.top);
     CRect below(0, bounds.bottom, bounds.right + 8, bounds.bottom + 30);
     EXPECT_EQ(canvas.CountOf(kUntouched, above) + canvas.CountOf(kUntouched, below),
@@ -233,8 +272,9 @@ TEST_F(ListDrawing, TallListFontIsClippedToTheRow)
 TEST_F(ListDrawing, FittedTextIsWholeOrTheLongestStrictlyNarrowerCutOrDots)
 {
     const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
+    StartupFont listFont;
     Canvas probe(1, 1, kUntouched);
-    CSelectedObject probeFont(probe.DC(), ListFont.GetSafeHandle());
+    CSelectedObject probeFont(probe.DC(), listFont.GetSafeHandle());
     auto width = [&](const CString& text) { return probe.DC().GetTextExtent(text).cx; };
     const CString text = L"Strawberries";
     const CString five = text.Left(5) + CString(L"...");
@@ -264,8 +304,8 @@ TEST_F(ListDrawing, FittedTextIsWholeOrTheLongestStrictlyNarrowerCutOrDots)
         SCOPED_TRACE("width " + std::to_string(c.width));
         Canvas fitted(320, 24, kUntouched);
         Canvas expected(320, 24, kUntouched);
-        CSelectedObject fittedFont(fitted.DC(), ListFont.GetSafeHandle());
-        CSelectedObject expectedFont(expected.DC(), ListFont.GetSafeHandle());
+        CSelectedObject fittedFont(fitted.DC(), listFont.GetSafeHandle());
+        CSelectedObject expectedFont(expected.DC(), listFont.GetSafeHandle());
         CRect rect(4, 2, 4 + c.width, 22);
         CRect expectedRect = rect;
         EXPECT_EQ(CItemListCtrl::DrawFittedText(fitted.DC(), text, &rect, format),
@@ -289,12 +329,14 @@ LRESULT CALLBACK NotePaintedRow(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(g_paintHook, code, wParam, lParam);
 }
 
+// The list is told once more of a focus change it has just had: the platform's list view
+// then has nothing to repaint, so every row painted is the list's own doing.
 TEST_F(ListDrawing, FocusedAndSelectedRowsArePaintedAgainAtOnceFromTheLabel)
 {
     for (const wchar_t* name : {L"Salt", L"Jam", L"Bread", L"Milk"})
         PutItem({MarkCross, name, L"1", L"Shop", L"1"});
-    ListCtrl().FocusRow(0);
-    ListCtrl().SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    SetRowState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+    SetRowState(2, LVIS_SELECTED, LVIS_SELECTED);
     const int label = RowRect(0, LVIR_LABEL).left;
     std::vector<int> painted;
     g_paintedRows = &painted;
@@ -302,14 +344,19 @@ TEST_F(ListDrawing, FocusedAndSelectedRowsArePaintedAgainAtOnceFromTheLabel)
     for (bool showSelectionAlways : {false, true}) {
         if (showSelectionAlways)
             ::SetWindowLongPtrW(List(), GWL_STYLE, ::GetWindowLongPtrW(List(), GWL_STYLE) | LVS_SHOWSELALWAYS);
-        ::UpdateWindow(List());
-        painted.clear();
-        ListCtrl().RedrawFocusAndSelection();
-        // Row number times 1000 plus the left edge of the painted area.
-        std::vector<int> expected = {label, 2000 + label};
-        if (showSelectionAlways)
-            expected.pop_back();
-        EXPECT_EQ(painted, expected) << (showSelectionAlways ? "the focused row alone" : "the focused and the selected row");
+        for (HWND focus : {Control(IDC_ITEM), List()}) {
+            const UINT change = focus == List() ? WM_SETFOCUS : WM_KILLFOCUS;
+            SCOPED_TRACE(change == WM_SETFOCUS ? "focus gained" : "focus lost");
+            ::SetFocus(focus);
+            ::UpdateWindow(List());
+            painted.clear();
+            ::SendMessageW(List(), change, reinterpret_cast<WPARAM>(Control(IDC_ITEM)), 0);
+            // Row number times 1000 plus the left edge of the painted area.
+            std::vector<int> expected = {label, 2000 + label};
+            if (showSelectionAlways)
+                expected.pop_back();
+            EXPECT_EQ(painted, expected) << (showSelectionAlways ? "the focused row alone" : "the focused and the selected row");
+        }
     }
     ::UnhookWindowsHookEx(g_paintHook);
     g_paintedRows = nullptr;
@@ -332,20 +379,20 @@ TEST_F(ListDrawing, HeaderHidesAndComesBackWithTheSameColumnsAndRows)
     int rowTop = RowRect(0, LVIR_BOUNDS).top;
     ::UpdateWindow(List());
 
-    ListCtrl().ShowHeader(false);
+    SendCommand(ID_OPTIONS_TOGGLE_HEADERS);
     EXPECT_EQ(style(), kept | LVS_NOCOLUMNHEADER);
     EXPECT_TRUE(whollyInvalid());
     EXPECT_FALSE(::IsWindowVisible(header));
     EXPECT_LT(RowRect(0, LVIR_BOUNDS).top, rowTop);
     ::UpdateWindow(List());
 
-    ListCtrl().ShowHeader(true);
+    SendCommand(ID_OPTIONS_TOGGLE_HEADERS);
     EXPECT_EQ(style(), kept);
     EXPECT_TRUE(whollyInvalid());
     EXPECT_TRUE(::IsWindowVisible(header));
     EXPECT_EQ(RowRect(0, LVIR_BOUNDS).top, rowTop);
     EXPECT_EQ(Rows(), rows);
-    EXPECT_EQ(ListCtrl().GetColumnWidth(3), 72);
+    EXPECT_EQ(ColumnWidth(3), 72);
     EXPECT_EQ(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 4);
 }
 

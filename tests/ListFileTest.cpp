@@ -242,9 +242,10 @@ TEST_F(ListFile, ManyItemsAllComeInWithTheirTotal)
 
     RunWithFile(ID_FILE_OPEN, Path());
 
-    ASSERT_EQ(ListView_GetItemCount(List()), itemCount + 2);
-    EXPECT_EQ(m_dialog->m_list.GetItemText(itemCount - 1, 0).str(), L"Item 2999");
-    EXPECT_EQ(m_dialog->m_list.GetItemText(itemCount + 1, 3).str(), L"13500");
+    std::vector<ShownRow> rows = Rows();
+    ASSERT_EQ(rows.size(), static_cast<size_t>(itemCount + 2));
+    EXPECT_EQ(rows[itemCount - 1].name, L"Item 2999");
+    EXPECT_EQ(rows.back(), Total(L"13500"));
     EXPECT_TRUE(::IsWindowVisible(List())) << "the list is drawn again after the bulk change";
 }
 

@@ -2,9 +2,12 @@
 // tap pops up the item menu at the tap, and the list is repainted around the menu.
 #include "support/MainWindowTest.h"
 
+#include "listview/ItemListCtrl.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
+
+#include <memory>
 
 namespace {
 
@@ -65,7 +68,6 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        ASSERT_EQ(m_dialog->m_list.SetItemMenu(IDR_ITEMMENU, Window(), true), 0);
         // Far from the screen's left edge, so that the strip is the list's and not the
         // screen's, and away from where other tests' windows open.
         ::SetWindowPos(Window(), HWND_TOP, 720, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -83,19 +85,20 @@ protected:
     }
 
     // offset pixels right of the list's left window edge, halfway down the row.
-    POINT AtRow(int offset, int row) const
+    POINT AtRow(int offset, int row, HWND list = nullptr) const
     {
-        CRect list;
-        CRect bounds;
-        ::GetWindowRect(List(), &list);
-        m_dialog->m_list.GetItemRect(row, &bounds, LVIR_BOUNDS);
-        ::MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&bounds), 2);
-        return {list.left + offset, (bounds.top + bounds.bottom) / 2};
+        list = list != nullptr ? list : List();
+        CRect window;
+        RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+        ::GetWindowRect(list, &window);
+        ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+        ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+        return {window.left + offset, (bounds.top + bounds.bottom) / 2};
     }
 
     // The stylus down and up at a screen point. Handles the mouse messages up to the
     // tap's WM_LBUTTONDOWN with any menu it opens, and nothing else, no painting.
-    void Tap(POINT at)
+    void Tap(POINT at, HWND list = nullptr)
     {
         ASSERT_TRUE(::SetCursorPos(at.x, at.y));
         INPUT input[2] = {};
@@ -113,18 +116,18 @@ protected:
             }
             ::DispatchMessageW(&msg);
             if (msg.message == WM_LBUTTONDOWN) {
-                ASSERT_EQ(msg.hwnd, List());
+                ASSERT_EQ(msg.hwnd, list != nullptr ? list : List());
                 return;
             }
         }
         FAIL() << "the tap never reached the list";
     }
-    void TapAndSettle(POINT at)
+    void TapAndSettle(POINT at, HWND list = nullptr)
     {
-        Tap(at);
+        Tap(at, list);
         PumpMessages();
     }
-    int Mark(int row) const { return m_dialog->m_list.GetMark(row, -100); }
+    int Mark(int row) const { return Rows().at(static_cast<size_t>(row)).mark; }
     void ForgetMenu()
     {
         m_visit = MenuVisit();
@@ -141,7 +144,7 @@ TEST_F(ListTap, StripEndsTwentyPixelsRightOfTheListsLeftEdge)
     TapAndSettle(AtRow(20, 0));
     EXPECT_FALSE(m_visit.entered);
     EXPECT_EQ(Mark(0), MarkTick) << "20 pixels in, the cross becomes a tick";
-    EXPECT_EQ(m_dialog->m_list.SelectedRow(), 0);
+    EXPECT_EQ(FocusedRow(), 0);
 
     TapAndSettle(AtRow(21, 1));
     EXPECT_TRUE(m_visit.entered) << "21 pixels in, the menu opens";
@@ -171,7 +174,7 @@ TEST_F(ListTap, StripTapsTurnSpecialMarksIntoCrossTickCross)
 TEST_F(ListTap, MenuOpensAtTheTapOnAClosingRowAndWithNoCurrentRow)
 {
     PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
-    ASSERT_EQ(m_dialog->m_list.SelectedRow(), -1);
+    ASSERT_EQ(FocusedRow(), -1);
     CRect list;
     ::GetWindowRect(List(), &list);
     TapAndSettle({list.left + 120, list.bottom - 20});
@@ -206,23 +209,34 @@ TEST_F(ListTap, ListIsWhollyInvalidWhenTheMenuOpensAndAfterItCloses)
     PumpMessages();
 }
 
+// On a list of the test's own, laid over the window's, that holds the menus it is given.
 TEST_F(ListTap, MenuIsReleasedWhenReplacedDroppedOrDestroyed)
 {
-    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
-    TapAndSettle(AtRow(100, 0));
+    CRect area;
+    ::GetWindowRect(List(), &area);
+    ::MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&area), 2);
+    auto own = std::make_unique<CItemListCtrl>();
+    ASSERT_TRUE(own->CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, area, m_dialog.get(), 4321));
+    ::SetWindowPos(*own, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ItemRow milk;
+    milk.name = L"Milk";
+    ASSERT_TRUE(own->InsertRow(0, milk));
+    ASSERT_EQ(own->SetItemMenu(IDR_ITEMMENU, Window(), true), 0);
+    TapAndSettle(AtRow(100, 0, *own), *own);
     HMENU first = m_visit.popup;
     ASSERT_TRUE(::IsMenu(first));
-    EXPECT_EQ(m_dialog->m_list.SetItemMenu(999, Window(), true), 2) << "there is no menu 999";
+    EXPECT_EQ(own->SetItemMenu(999, Window(), true), 2) << "there is no menu 999";
     EXPECT_FALSE(::IsMenu(first));
     ForgetMenu();
-    TapAndSettle(AtRow(60, 0));
+    TapAndSettle(AtRow(60, 0, *own), *own);
     EXPECT_FALSE(m_visit.entered) << "without a menu a tap right of the strip does nothing";
 
-    ASSERT_EQ(m_dialog->m_list.SetItemMenu(IDR_ITEMMENU, Window(), false), 0);
-    TapAndSettle(AtRow(100, 0));
+    ASSERT_EQ(own->SetItemMenu(IDR_ITEMMENU, Window(), false), 0);
+    TapAndSettle(AtRow(100, 0, *own), *own);
     HMENU second = m_visit.popup;
     ASSERT_TRUE(::IsMenu(second));
-    CloseWindow();
+    own->DestroyWindow();
+    own.reset();
     EXPECT_FALSE(::IsMenu(second)) << "the list destroys its menu";
 }
 

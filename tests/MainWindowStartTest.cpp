@@ -105,16 +105,14 @@ TEST_F(MainWindowStart, OffersMenuOptionsAndTheFourToolButtons)
 TEST_F(MainWindowStart, SetsUpTheListColumnsAndColours)
 {
     HWND list = List();
+    // The headings as read, and which columns line their texts up on the right.
     const struct {
         const wchar_t* heading;
-        int format;
-        int width;
-    } columns[] = {
-        {L"Item:         ", LVCFMT_LEFT, 72},
-        {L"Qt:", LVCFMT_RIGHT, 36},
-        {L"Location:", LVCFMT_RIGHT, 48},
-        {L"Price:", LVCFMT_RIGHT, 72},
-    };
+        bool rightAligned;
+    } columns[] = {{L"Item:", false}, {L"Qt:", true}, {L"Location:", true}, {L"Price:", true}};
+    CRect client;
+    ::GetClientRect(list, &client);
+    int widths = 0;
     for (int i = 0; i < 4; ++i) {
         wchar_t heading[64] = L"";
         LVCOLUMNW column = {};
@@ -122,10 +120,13 @@ TEST_F(MainWindowStart, SetsUpTheListColumnsAndColours)
         column.pszText = heading;
         column.cchTextMax = 64;
         ASSERT_TRUE(::SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)));
-        EXPECT_STREQ(heading, columns[i].heading);
-        EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, columns[i].format) << "column " << i;
-        EXPECT_EQ(column.cx, columns[i].width) << "column " << i;
+        std::wstring shown(heading);
+        EXPECT_EQ(shown.substr(0, shown.find_last_not_of(L' ') + 1), columns[i].heading);
+        EXPECT_EQ((column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT, columns[i].rightAligned) << "column " << i;
+        EXPECT_GT(column.cx, 0) << "column " << i;
+        widths += column.cx;
     }
+    EXPECT_LE(widths, client.Width()) << "the four columns fit the list without scrolling sideways";
     LVCOLUMNW fifth = {};
     fifth.mask = LVCF_FMT;
     EXPECT_FALSE(::SendMessageW(list, LVM_GETCOLUMNW, 4, reinterpret_cast<LPARAM>(&fifth)));
@@ -146,34 +147,45 @@ TEST_F(MainWindowStart, SetsUpTheListColumnsAndColours)
     EXPECT_EQ(cy, 16);
 }
 
-TEST_F(MainWindowStart, MakesTheListFontFromTheStartUpSettings)
+TEST_F(MainWindowStart, DrawsTheListInTheStartUpFont)
 {
-    LOGFONTW font = {};
-    ASSERT_EQ(ListFont.GetLogFont(&font), static_cast<int>(sizeof(LOGFONTW)));
-    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
-    EXPECT_EQ(font.lfHeight, 10);
-    EXPECT_EQ(font.lfWeight, 400);
-    EXPECT_EQ(font.lfItalic, 0);
-    EXPECT_EQ(font.lfUnderline, 0);
-    EXPECT_EQ(font.lfQuality, 4);
-    EXPECT_EQ(font.lfPitchAndFamily, 0x20);
+    // The font editor opens on the font the list draws with.
+    static std::wstring shown;
+    shown.clear();
+    WhenModalLoopRuns([] {
+        HWND editor = FindTopLevelWindow(L"Gromble List Font Editor");
+        ASSERT_NE(editor, nullptr);
+        wchar_t text[64] = L"";
+        ::GetDlgItemTextW(editor, IDC_FONT_FACE, text, 64);
+        shown = text;
+        ::GetDlgItemTextW(editor, IDC_FONT_SIZE, text, 64);
+        shown += L" " + std::wstring(text);
+        for (int box : {IDC_FONT_BOLD, IDC_FONT_ITALIC, IDC_FONT_UNDERLINE, IDC_FONT_ANTIALIASED})
+            shown += ::IsDlgButtonChecked(editor, box) == BST_CHECKED ? L" 1" : L" 0";
+        ::PostMessageW(editor, WM_CLOSE, 0, 0);
+    });
+    SendCommand(ID_OPTIONS_LIST_FONT);
+    EXPECT_EQ(shown, L"Tahoma 10 0 0 0 1");
 }
 
 TEST(ListFontObject, HoldsOneFontAtATime)
 {
+    CListFont font;
+    EXPECT_EQ(font.Settings().lfHeight, StartupListFontSettings().lfHeight) << "no font yet: the start-up settings";
     ListFontSettings settings = StartupListFontSettings();
-    CreateListFont(settings);
-    HGDIOBJ first = ListFont.GetSafeHandle();
+    ASSERT_TRUE(font.Create(settings));
+    HGDIOBJ first = font.GetSafeHandle();
     settings.lfHeight = 14;
-    CreateListFont(settings);
-    HGDIOBJ second = ListFont.GetSafeHandle();
+    ASSERT_TRUE(font.Create(settings));
+    HGDIOBJ second = font.GetSafeHandle();
     EXPECT_NE(second, first);
     EXPECT_EQ(::GetObjectType(first), 0u) << "the first font was released";
     EXPECT_EQ(::GetObjectType(second), static_cast<DWORD>(OBJ_FONT));
+    EXPECT_EQ(font.Settings().lfHeight, 14);
 
     lstrcpyW(settings.lfFaceName, L"No Such Face Anywhere");
-    CreateListFont(settings);
-    EXPECT_NE(ListFont.GetSafeHandle(), nullptr) << "the platform maps an unknown face to another font";
+    font.Create(settings);
+    EXPECT_NE(font.GetSafeHandle(), nullptr) << "the platform maps an unknown face to another font";
 }
 
 class Closing : public MainWindowTest {};
@@ -184,23 +196,6 @@ TEST_F(Closing, ExitEndsTheMessageLoop)
     MSG msg;
     ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "Exit posts the quit message";
     EXPECT_EQ(msg.wParam, 0u);
-}
-
-TEST_F(Closing, TheCloseBoxAndEscapeCancelTheDialog)
-{
-    ::SendMessageW(Window(), WM_CLOSE, 0, 0);
-    PumpMessages();
-    EXPECT_EQ(m_dialog->GetResult(), IDCANCEL);
-
-    CloseWindow();
-    OpenWindow();
-    MSG msg = {};
-    msg.hwnd = Control(IDC_ITEM);
-    msg.message = WM_KEYDOWN;
-    msg.wParam = VK_ESCAPE;
-    ::IsDialogMessageW(Window(), &msg);
-    PumpMessages();
-    EXPECT_EQ(m_dialog->GetResult(), IDCANCEL);
 }
 
 class ModalRun : public ::testing::Test {
@@ -221,6 +216,28 @@ TEST_F(ModalRun, ExitEndsTheModalMainWindowAndDestroysIt)
     EXPECT_EQ(FindTopLevelWindow(L"Gromble"), nullptr);
     MSG msg;
     EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit goes on to outer loops";
+}
+
+// Exit is queued behind each, so that a loop they fail to end still ends, without a result.
+TEST_F(ModalRun, TheCloseBoxAndEscapeCancelTheDialog)
+{
+    WhenModalLoopRuns([] {
+        HWND main = FindTopLevelWindow(L"Gromble");
+        ASSERT_NE(main, nullptr);
+        ::SendMessageW(main, WM_CLOSE, 0, 0);
+        ::PostMessageW(main, WM_COMMAND, ID_FILE_EXIT, 0);
+    });
+    CShoppingDlg closed;
+    EXPECT_EQ(closed.DoModal(), IDCANCEL);
+
+    WhenModalLoopRuns([] {
+        HWND main = FindTopLevelWindow(L"Gromble");
+        ASSERT_NE(main, nullptr);
+        ::PostMessageW(::GetDlgItem(main, IDC_ITEM), WM_KEYDOWN, VK_ESCAPE, 0);
+        ::PostMessageW(main, WM_COMMAND, ID_FILE_EXIT, 0);
+    });
+    CShoppingDlg escaped;
+    EXPECT_EQ(escaped.DoModal(), IDCANCEL);
 }
 
 class AboutBox : public MainWindowTest {};

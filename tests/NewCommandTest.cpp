@@ -1,11 +1,10 @@
-#include "support/MainWindowTest.h"
+#include "support/FileCommandTest.h"
 
-#include "font/ListFont.h"
 #include "res/resource.h"
 
 namespace {
 
-class NewCommand : public MainWindowTest {
+class NewCommand : public FileCommandTest {
 protected:
     void PutThreeItems()
     {
@@ -31,10 +30,11 @@ TEST_F(NewCommand, AsksBeforeClearing)
 
 TEST_F(NewCommand, YesLeavesOnlyTheClosingRows)
 {
+    CloseWindow();
+    WriteBytes(m_folder->File(L"GRSystemList.grl"), "2\n0\n12 1 1 0 1\nVerdana\n");
+    OpenWindow();
     PutThreeItems();
     SetFieldText(IDC_ITEM, L"Typed");
-    LOGFONTW fontBefore = {};
-    ListFont.GetLogFont(&fontBefore);
 
     m_prompts->Answer(IDYES);
     SendCommand(ID_FILE_NEW);
@@ -42,12 +42,13 @@ TEST_F(NewCommand, YesLeavesOnlyTheClosingRows)
     std::vector<ShownRow> expected = {Separator(), Total(L"0")};
     EXPECT_EQ(Rows(), expected);
     EXPECT_EQ(FieldText(IDC_ITEM), L"Typed") << "New leaves the fields alone";
-    LOGFONTW fontAfter = {};
-    ListFont.GetLogFont(&fontAfter);
-    EXPECT_EQ(memcmp(&fontBefore, &fontAfter, sizeof(LOGFONTW)), 0) << "New leaves the list font alone";
 
     PutItem({1, L"Salt", L"1", L"Market", L"2"});
     EXPECT_EQ(Rows().back(), Total(L"2")) << "the total starts again from 0";
+    CloseWindow();
+    EXPECT_EQ(ReadBytes(m_folder->File(L"GRSystemList.grl")),
+              "3\n1\nSalt\n1\nMarket\n2\n0\n12 1 1 0 1\nVerdana\n")
+        << "New leaves the list font alone";
 }
 
 TEST_F(NewCommand, OnAnEmptyListRemovesNothing)

@@ -1,6 +1,7 @@
 #include "support/MainWindowTest.h"
 
 #include "list/RunningTotal.h"
+#include "res/resource.h"
 
 #include <climits>
 
@@ -60,8 +61,15 @@ TEST_F(TotalRow, ShowsTheSumOfTheItemPrices)
     EXPECT_EQ(Rows().back(), Total(L"2"));
     EXPECT_EQ(Rows()[0].price, L"abc") << "a price is kept as typed";
 
-    m_dialog->SubtractPrice(L"12.99");
-    EXPECT_EQ(Rows().back(), Total(L"-10"));
+    PutItem({1, L"Wine", L"1", L"Shop", L"12.99"});
+    EXPECT_EQ(Rows().back(), Total(L"14"));
+    FocusRow(1);  // Eggs, whose price counts 0
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_ITEM_DELETE);
+    FocusRow(0);
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_ITEM_DELETE);
+    EXPECT_EQ(Rows().back(), Total(L"2")) << "a deleted price goes out as it came in";
 }
 
 TEST_F(TotalRow, NeverWrapsAround)

@@ -7,13 +7,6 @@ namespace {
 class RowCommand : public MainWindowTest {
 protected:
     int MarkOf(int row) const { return Rows()[static_cast<size_t>(row)].mark; }
-    void SetMark(int row, int mark) { m_dialog->m_list.SetMark(row, mark); }
-    void ClearFocus()
-    {
-        LVITEMW clear = {};
-        clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
-        ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
-    }
 };
 
 TEST_F(RowCommand, CheckAndSpecialFollowTheMarkTable)
@@ -31,10 +24,10 @@ TEST_F(RowCommand, CheckAndSpecialFollowTheMarkTable)
     PutItem({1, L"Milk", L"1", L"Market", L"3"});
     FocusRow(0);
     for (const auto& entry : table) {
-        SetMark(0, entry.before);
+        SetMarkOfFocusedRow(entry.before);
         SendCommand(ID_ITEM_CHECK);
         EXPECT_EQ(MarkOf(0), entry.afterCheck) << "Check on mark " << entry.before;
-        SetMark(0, entry.before);
+        SetMarkOfFocusedRow(entry.before);
         SendCommand(ID_ITEM_SPECIAL);
         EXPECT_EQ(MarkOf(0), entry.afterSpecial) << "Special on mark " << entry.before;
     }
@@ -138,10 +131,6 @@ protected:
             names += row.name.substr(0, 1);
         return names;
     }
-    int FocusedRow() const
-    {
-        return static_cast<int>(::SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    }
 };
 
 TEST_F(MoveCommand, MovesTheCurrentItemAndItKeepsTheFocus)
@@ -166,13 +155,10 @@ TEST_F(MoveCommand, ClosingRowsAndNoRowRefuseEveryMove)
 {
     PutThreeItems();
     for (int row : {3, 4, -1}) {
-        if (row >= 0) {
+        if (row >= 0)
             FocusRow(row);
-        } else {
-            LVITEMW clear = {};
-            clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
-            ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
-        }
+        else
+            ClearFocus();
         for (UINT command : {ID_ITEM_UP, ID_ITEM_DOWN, ID_ITEM_TOP, ID_ITEM_BOTTOM}) {
             SendCommand(command);
             EXPECT_EQ(Order(), L"ABC-T") << "command " << command << " on row " << row;

@@ -2,6 +2,8 @@
 // leave, and the focus that follows the moved row.
 #include "support/MainWindowTest.h"
 
+#include "res/resource.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -10,33 +12,25 @@ enum Move { Up, Down, Top, Bottom };
 
 class RowMove : public MainWindowTest {
 protected:
-    CItemListCtrl& ListCtrl() { return m_dialog->m_list; }
-
     // count item rows, each with its own mark and texts, prices 1 to count.
     std::vector<ShownRow> PutItems(int count)
     {
-        for (int row = ListCtrl().GetItemCount() - ClosingRowCount - 1; row >= 0; --row) {
-            m_dialog->SubtractPrice(ListCtrl().GetItemText(row, 3));
-            ListCtrl().DeleteItem(row);
-        }
+        m_prompts->Answer(IDYES);
+        SendCommand(ID_FILE_NEW);
         for (int i = count - 1; i >= 0; --i)
             PutItem({i % 4, L"Item " + std::to_wstring(i), std::to_wstring(i), L"", std::to_wstring(i + 1)});
         return Rows();
     }
-    bool Run(Move move, int row)
+    void Run(Move move)
     {
-        switch (move) {
-        case Up:
-            return ListCtrl().MoveRowUp(row);
-        case Down:
-            return ListCtrl().MoveRowDown(row);
-        case Top:
-            return ListCtrl().MoveRowToTop(row);
-        default:
-            return ListCtrl().MoveRowToBottom(row);
-        }
+        const UINT commands[] = {ID_ITEM_UP, ID_ITEM_DOWN, ID_ITEM_TOP, ID_ITEM_BOTTOM};
+        SendCommand(commands[move]);
     }
-    UINT State(int row) { return ListCtrl().GetItemState(row, LVIS_FOCUSED | LVIS_SELECTED); }
+    UINT State(int row) const
+    {
+        return static_cast<UINT>(
+            ::SendMessageW(List(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_FOCUSED | LVIS_SELECTED));
+    }
 };
 
 TEST_F(RowMove, FollowsTheMoveTableForOneAndForSeveralItems)
@@ -61,61 +55,67 @@ TEST_F(RowMove, FollowsTheMoveTableForOneAndForSeveralItems)
         std::vector<ShownRow> rows = PutItems(c.items);
         if (c.row >= 0)
             FocusRow(c.row);  // focused and selected, as a tap leaves it
-        int current = ListCtrl().SelectedRow();
-        bool moved = Run(c.move, c.row);
-        EXPECT_EQ(moved, c.target >= 0);
+        else
+            ClearFocus();
+        int current = FocusedRow();
+        Run(c.move);
         if (c.target >= 0) {
             ShownRow row = rows[static_cast<size_t>(c.row)];
             rows.erase(rows.begin() + c.row);
             rows.insert(rows.begin() + c.target, row);
             current = c.target;
-            EXPECT_EQ(State(c.target), static_cast<UINT>(LVIS_FOCUSED)) << "focused, without the selection";
+            EXPECT_EQ(State(c.target), static_cast<UINT>(LVIS_FOCUSED)) << "moved: focused, without the selection";
+        } else if (c.row >= 0) {
+            EXPECT_EQ(State(c.row), static_cast<UINT>(LVIS_FOCUSED | LVIS_SELECTED)) << "not moved at all";
         }
         EXPECT_EQ(Rows(), rows) << "marks and texts move with their row; the total stays";
-        EXPECT_EQ(ListCtrl().SelectedRow(), current);
+        EXPECT_EQ(FocusedRow(), current);
     }
 }
 
-TEST_F(RowMove, DownNeverPassesTheLastItemAndRowsOutsideAreRefused)
+TEST_F(RowMove, DownNeverPassesTheLastItemAndTheClosingRowsStay)
 {
     std::vector<ShownRow> rows = PutItems(2);
-    FocusRow(1);
-    const int count = ListCtrl().GetItemCount();
-    for (int row : {1, 2, 3, count})
-        EXPECT_FALSE(ListCtrl().MoveRowDown(row)) << "row " << row;
-    EXPECT_FALSE(ListCtrl().MoveRowUp(count));
-    EXPECT_FALSE(ListCtrl().MoveRowToTop(count));
-    EXPECT_FALSE(ListCtrl().MoveRow(0, count));
-    EXPECT_FALSE(ListCtrl().MoveRow(0, -1));
+    for (int row : {3, 2, 1}) {
+        FocusRow(row);
+        Run(Down);
+    }
+    FocusRow(3);
+    Run(Up);
+    Run(Top);
     EXPECT_EQ(Rows(), rows);
-    EXPECT_EQ(ListCtrl().SelectedRow(), 1);
 
     PutItems(0);
-    EXPECT_FALSE(ListCtrl().MoveRowToBottom(0)) << "a list without items has no last item row";
-    EXPECT_EQ(Rows(), (std::vector<ShownRow>{Separator(), Total(L"0")}));
+    FocusRow(0);
+    Run(Bottom);
+    EXPECT_EQ(Rows(), (std::vector<ShownRow>{Separator(), Total(L"0")})) << "a list without items has no last item row";
 }
 
 TEST_F(RowMove, MovingARowToItsOwnPlaceInsertsItAgain)
 {
     std::vector<ShownRow> rows = PutItems(3);
-    FocusRow(1);
+    FocusRow(0);
     LVITEMW data = {};
     data.mask = LVIF_PARAM;
-    data.iItem = 1;
+    data.iItem = 0;
     data.lParam = 1234;
-    ASSERT_TRUE(ListCtrl().SetItem(&data));
+    ASSERT_TRUE(::SendMessageW(List(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data)));
 
-    EXPECT_TRUE(ListCtrl().MoveRow(1, 1));
+    Run(Top);
     EXPECT_EQ(Rows(), rows);
-    EXPECT_EQ(State(1), static_cast<UINT>(LVIS_FOCUSED));
-    ListCtrl().GetItem(&data);
+    EXPECT_EQ(State(0), static_cast<UINT>(LVIS_FOCUSED));
+    ::SendMessageW(List(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
     EXPECT_EQ(data.lParam, 0) << "a new row, without item data";
 
-    ListCtrl().FocusRow(2);
-    EXPECT_EQ(State(1), 0u) << "the platform takes the focus from the row that had it";
-    EXPECT_TRUE(ListCtrl().MoveRowToBottom(0));
-    EXPECT_TRUE(ListCtrl().MoveRowUp(ListCtrl().SelectedRow())) << "the next move acts on the moved row";
-    EXPECT_EQ(Rows()[1], rows[0]);
+    LVITEMW focus = {};
+    focus.state = LVIS_FOCUSED;
+    focus.stateMask = LVIS_FOCUSED;
+    ::SendMessageW(List(), LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&focus));
+    EXPECT_EQ(State(0), 0u) << "the platform takes the focus from the row that had it";
+    FocusRow(0);
+    Run(Bottom);
+    Run(Up);
+    EXPECT_EQ(Rows()[1], rows[0]) << "the next move acts on the moved row";
 }
 
 }  // namespace

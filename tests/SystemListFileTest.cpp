@@ -1,6 +1,8 @@
 #include "support/FileCommandTest.h"
 
-#include "font/ListFont.h"
+#include "files/SystemListFile.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -20,28 +22,20 @@ protected:
         WriteBytes(File(), bytes);
         OpenWindow();
     }
-    static LOGFONTW CurrentFont()
+    // The list font's line and face name as the window stores them at close.
+    std::string StoredFont()
     {
-        LOGFONTW font = {};
-        ListFont.GetLogFont(&font);
-        return font;
-    }
-    static void UseFont(void (*change)(LOGFONTW&))
-    {
-        LOGFONTW font = StartupListFontSettings();
-        change(font);
-        CreateListFont(font);
+        CloseWindow();
+        std::string bytes = ReadBytes(File());
+        size_t faceLine = bytes.rfind('\n', bytes.size() - 2);
+        size_t fontLine = faceLine == std::string::npos ? faceLine : bytes.rfind('\n', faceLine - 1);
+        return fontLine == std::string::npos ? bytes : bytes.substr(fontLine + 1);
     }
 };
 
 TEST_F(SystemList, FirstStartIsEmptyAndAnEmptyListIsStoredAsTheFourLines)
 {
     EXPECT_EQ(Rows(), (std::vector<ShownRow>{Separator(), Total(L"0")}));
-    LOGFONTW font = CurrentFont();
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"Tahoma");
-    EXPECT_EQ(font.lfHeight, 10);
-    EXPECT_EQ(font.lfQuality, 4);
-
     CloseWindow();
     EXPECT_EQ(ReadBytes(File()), kEmptyListAtStartUpFont);
     OpenWindow();
@@ -53,49 +47,52 @@ TEST_F(SystemList, FirstStartIsEmptyAndAnEmptyListIsStoredAsTheFourLines)
 
 TEST_F(SystemList, ARestartBringsBackTheRowsAndABoldUnderlinedFont)
 {
+    StartFrom("2\n0\n14 1 0 1 1\nCourier New\n");
     const std::vector<ShownRow> items = {{3, L"Jam", L"1", L"Shop", L"4"},
                                          {0, std::wstring(300, L'n'), L"2", L"", L"12.50"},
                                          {1, L"Milk", L"2", L"Market", L"-3"}};
     for (auto it = items.rbegin(); it != items.rend(); ++it)
         PutItem(*it);
-    UseFont([](LOGFONTW& font) {
-        font.lfWeight = 700;
-        font.lfUnderline = 1;
-        font.lfHeight = 14;
-        lstrcpyW(font.lfFaceName, L"Courier New");
-    });
     Restart();
     EXPECT_EQ(Items(), items);
     EXPECT_EQ(Rows().back(), Total(L"13"));
-    LOGFONTW font = CurrentFont();
-    EXPECT_EQ(font.lfWeight, 700);
-    EXPECT_EQ(font.lfUnderline, 1);
-    EXPECT_EQ(font.lfItalic, 0);
-    EXPECT_EQ(font.lfHeight, 14);
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"Courier New");
+    EXPECT_EQ(StoredFont(), "14 1 0 1 1\nCourier New\n") << "the font came back and went out again";
 }
 
-TEST_F(SystemList, KeepsOnlyWhatTheFontLineCanSay)
+// What the font line can say of a font: bold or not, antialiased or not, and a face
+// of at most 31 characters; the rest comes back as the start-up settings have it.
+TEST(SystemListFile, KeepsOnlyWhatTheFontLineCanSay)
 {
-    UseFont([](LOGFONTW& font) {
-        font.lfWeight = 600;
-        font.lfItalic = 1;
-        font.lfQuality = 5;
-        lstrcpyW(font.lfFaceName, L"Arial");
-    });
-    CloseWindow();
-    EXPECT_EQ(ReadBytes(File()), "2\n0\n10 0 1 0 1\nArial\n");
-    OpenWindow();
-    EXPECT_EQ(CurrentFont().lfWeight, 400) << "weight 600 is not bold";
-    EXPECT_EQ(CurrentFont().lfItalic, 1);
-    EXPECT_EQ(CurrentFont().lfQuality, 4) << "quality 5 comes back as 4";
+    ListFontSettings font = StartupListFontSettings();
+    font.lfWeight = 600;
+    font.lfItalic = 1;
+    font.lfQuality = 5;
+    lstrcpyW(font.lfFaceName, L"Arial");
+    std::FILE* stream = std::tmpfile();
+    ASSERT_NE(stream, nullptr);
+    ASSERT_TRUE(WriteSystemList(stream, {}, font));
+    std::rewind(stream);
+    char written[64] = "";
+    written[std::fread(written, 1, sizeof written - 1, stream)] = '\0';
+    EXPECT_STREQ(written, "2\n0\n10 0 1 0 1\nArial\n") << "weight 600 is not bold";
 
-    UseFont([](LOGFONTW& font) { font.lfQuality = 0; });
-    Restart();
-    EXPECT_EQ(CurrentFont().lfQuality, 4) << "quality 0 comes back as 4";
+    std::rewind(stream);
+    std::vector<ItemRow> items;
+    ListFontSettings read = StartupListFontSettings();
+    read.lfQuality = 0;
+    EXPECT_TRUE(ReadSystemList(stream, items, read));
+    std::fclose(stream);
+    EXPECT_EQ(read.lfWeight, 400);
+    EXPECT_EQ(read.lfItalic, 1);
+    EXPECT_EQ(read.lfQuality, 4) << "antialiased comes back as quality 4";
+    EXPECT_STREQ(read.lfFaceName, L"Arial");
+}
 
-    StartFrom("2\n0\n10 0 0 0 1\n" + std::string(40, 'F') + "\n");
-    EXPECT_EQ(std::wstring(CurrentFont().lfFaceName), std::wstring(31, L'F'));
+TEST_F(SystemList, CutsALongFaceNameAndKeepsQualityWhenTheLineSaysNothing)
+{
+    StartFrom("2\n0\n10 0 0 0 0\n" + std::string(40, 'F') + "\n");
+    EXPECT_EQ(StoredFont(), "10 0 0 0 1\n" + std::string(31, 'F') + "\n")
+        << "the face is cut to 31 characters, and quality 0 leaves the start-up antialiasing";
 }
 
 TEST_F(SystemList, ADamagedFileStillStarts)
@@ -105,23 +102,21 @@ TEST_F(SystemList, ADamagedFileStillStarts)
         const char* what;
         std::string file;
         size_t items;
-        int height;
-        int weight;
+        const char* storedFont;
     } cases[] = {
-        {"a short font line and no face line", "3\n" + milk + "0\n12 1\n", 1, 12, 700},
-        {"no trailer", "3\n" + milk, 1, 0, 400},
-        {"fewer records than counted", "9\n" + milk + "0\n11 0 0 0 1\nTahoma\n", 1, 0, 400},
-        {"CR LF line ends", "3\r\n1\r\nMilk\r\n2\r\nMarket\r\n3\r\n0\r\n16 1 0 0 1\r\nTahoma\r\n", 1, 16, 700},
-        {"random bytes", "\x7f\xff\x01 <&>\x80\t", 0, 0, 400},
+        {"a short font line and no face line", "3\n" + milk + "0\n12 1\n", 1, "12 1 0 0 1\nTahoma\n"},
+        {"no trailer", "3\n" + milk, 1, "0 0 0 0 1\nTahoma\n"},
+        {"fewer records than counted", "9\n" + milk + "0\n11 0 0 0 1\nTahoma\n", 1, "0 0 0 0 1\nTahoma\n"},
+        {"CR LF line ends", "3\r\n1\r\nMilk\r\n2\r\nMarket\r\n3\r\n0\r\n16 1 0 0 1\r\nTahoma\r\n", 1,
+         "16 1 0 0 1\nTahoma\n"},
+        {"random bytes", "\x7f\xff\x01 <&>\x80\t", 0, "0 0 0 0 1\nTahoma\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         StartFrom(c.file);
         EXPECT_EQ(Items().size(), c.items);
         ExpectListIsWhole();
-        EXPECT_EQ(CurrentFont().lfHeight, c.height);
-        EXPECT_EQ(CurrentFont().lfWeight, c.weight);
-        EXPECT_EQ(std::wstring(CurrentFont().lfFaceName), L"Tahoma");
+        EXPECT_EQ(StoredFont(), c.storedFont);
     }
 
     const std::string whole = "4\n1\nMilk\n2\nMarket\n13\n0\nBread\n1\nBakery\n22\n0\n12 1 1 0 1\nVerdana\n";
@@ -132,7 +127,7 @@ TEST_F(SystemList, ADamagedFileStillStarts)
         ExpectListIsWhole();
     }
     EXPECT_EQ(Items().size(), 2u);
-    EXPECT_EQ(std::wstring(CurrentFont().lfFaceName), L"Verdana");
+    EXPECT_EQ(StoredFont(), "12 1 1 0 1\nVerdana\n");
 }
 
 TEST_F(SystemList, AFailedStoreShowsNothingAndKeepsTheOldFile)

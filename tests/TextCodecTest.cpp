@@ -1,4 +1,4 @@
-#include "files/TextCodec.h"
+#include "framework/TextCodec.h"
 
 #include <gtest/gtest.h>
 

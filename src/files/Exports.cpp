@@ -1,7 +1,6 @@
 #include "Exports.h"
 
-#include "../listview/ItemListCtrl.h"
-#include "TextCodec.h"
+#include "../framework/TextCodec.h"
 
 namespace {
 
@@ -45,12 +44,10 @@ CString EscapeHtml(const CString& text)
     return escaped;
 }
 
-bool WriteTextExport(std::FILE* stream, const CItemListCtrl& list)
+bool WriteTextExport(std::FILE* stream, const std::vector<ItemRow>& items)
 {
     std::fputs("Check \t Name \t Qt \t Location \t Price \n\n", stream);
-    const int rowCount = list.GetItemCount();
-    for (int index = 0; index < rowCount - ClosingRowCount; ++index) {
-        ItemRow row = list.GetRow(index);
+    for (const ItemRow& row : items) {
         std::fprintf(stream, "%s \t %s \t %s \t %s \t %s\n", CheckWord(row.mark), NarrowText(row.name).c_str(),
                      NarrowText(row.quantity).c_str(), NarrowText(row.location).c_str(),
                      NarrowText(row.price).c_str());
@@ -58,14 +55,12 @@ bool WriteTextExport(std::FILE* stream, const CItemListCtrl& list)
     return std::ferror(stream) == 0;
 }
 
-bool WriteHtmlExport(std::FILE* stream, const CItemListCtrl& list)
+bool WriteHtmlExport(std::FILE* stream, const std::vector<ItemRow>& items)
 {
     std::fputs(kHtmlHead, stream);
     std::fputs(kHtmlTableStart, stream);
     std::fputs(kHtmlHeaderCells, stream);
-    const int rowCount = list.GetItemCount();
-    for (int index = 0; index < rowCount - ClosingRowCount; ++index) {
-        ItemRow row = list.GetRow(index);
+    for (const ItemRow& row : items) {
         std::fputs("<tr> \n", stream);
         std::fprintf(stream, "<td>%s</td> \n", CheckWord(row.mark));
         std::fprintf(stream, "<td>%s</td> \n", HtmlText(row.name).c_str());

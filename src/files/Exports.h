@@ -3,14 +3,14 @@
 #pragma once
 
 #include "../framework/String.h"
+#include "../list/ItemRow.h"
 
 #include <cstdio>
-
-class CItemListCtrl;
+#include <vector>
 
 // False when the stream failed.
-bool WriteTextExport(std::FILE* stream, const CItemListCtrl& list);
-bool WriteHtmlExport(std::FILE* stream, const CItemListCtrl& list);
+bool WriteTextExport(std::FILE* stream, const std::vector<ItemRow>& items);
+bool WriteHtmlExport(std::FILE* stream, const std::vector<ItemRow>& items);
 
 // "Yes" for a ticked row, "No" for every other mark.
 const char* CheckWord(int mark);

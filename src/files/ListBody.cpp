@@ -1,7 +1,7 @@
 #include "ListBody.h"
 
-#include "../listview/ItemListCtrl.h"
-#include "TextCodec.h"
+#include "../framework/TextCodec.h"
+#include "TextReader.h"
 
 #include <climits>
 #include <new>
@@ -16,67 +16,53 @@ std::string FileText(CString text)
     return NarrowText(text);
 }
 
+bool ReadItem(CTextReader& text, ItemRow& row)
+{
+    int mark = 0;
+    text.ReadDecimal(mark);
+    std::string line;
+    if (!text.ReadLine(line))  // the rest of the mark's line
+        return false;
+    for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice}) {
+        if (!text.ReadLine(line))
+            return false;
+        row.Text(column) = WidenText(line.c_str());
+    }
+    row.mark = mark;
+    text.SkipWhiteSpace();
+    return true;
+}
+
 }  // namespace
 
-bool WriteListBody(std::FILE* stream, const CItemListCtrl& list)
+bool WriteListBody(std::FILE* stream, const std::vector<ItemRow>& items)
 {
-    const int rowCount = list.GetItemCount();
-    std::fprintf(stream, "%i\n", rowCount);
-    for (int index = 0; index < rowCount - ClosingRowCount; ++index) {
-        ItemRow row = list.GetRow(index);
+    std::fprintf(stream, "%i\n", static_cast<int>(items.size()) + ClosingRowCount);
+    for (const ItemRow& row : items) {
         std::fprintf(stream, "%d\n%s\n%s\n%s\n%s\n", row.mark, FileText(row.name).c_str(),
                      FileText(row.quantity).c_str(), FileText(row.location).c_str(), FileText(row.price).c_str());
     }
     return std::ferror(stream) == 0;
 }
 
-void CListBodyReader::ReadRowCount()
+bool ReadListBody(std::FILE* stream, std::vector<ItemRow>& items)
 {
-    m_rowCount = 0;
-    m_text.ReadInteger(m_rowCount);
-    m_text.SkipWhiteSpace();
-}
-
-int CListBodyReader::ReadItems(const ItemSink& sink)
-{
-    const long long announced = static_cast<long long>(m_rowCount) - ClosingRowCount;
-    int taken = 0;
-    ItemRow row;
-    while (taken < announced && taken < INT_MAX && ReadItem(row)) {
-        sink(taken, row);
-        ++taken;
-    }
-    return taken;
-}
-
-bool CListBodyReader::ReadItem(ItemRow& row)
-{
+    items.clear();
     try {
-        int mark = 0;
-        m_text.ReadDecimal(mark);
-        std::string line;
-        if (!m_text.ReadLine(line))  // the rest of the mark's line
-            return false;
-        CString* texts[] = {&row.name, &row.quantity, &row.location, &row.price};
-        for (CString* text : texts) {
-            if (!m_text.ReadLine(line))
-                return false;
-            *text = WidenText(line.c_str());
-        }
-        row.mark = mark;
-        m_text.SkipWhiteSpace();
-        return true;
+        CTextReader text(stream);
+        int rowCount = 0;
+        text.ReadInteger(rowCount);
+        text.SkipWhiteSpace();
+        const long long announced = static_cast<long long>(rowCount) - ClosingRowCount;
+        ItemRow row;
+        while (static_cast<long long>(items.size()) < announced && items.size() < INT_MAX && ReadItem(text, row))
+            items.push_back(row);
     } catch (const std::bad_alloc&) {
-        // A line too long to hold ends the list there, like the end of the file.
+        items.clear();
         return false;
     } catch (const std::length_error&) {
+        items.clear();
         return false;
     }
-}
-
-int ReadListBody(std::FILE* stream, const ItemSink& sink)
-{
-    CListBodyReader reader(stream);
-    reader.ReadRowCount();
-    return reader.ReadItems(sink);
+    return std::ferror(stream) == 0;
 }

@@ -1,29 +1,17 @@
 #include "SystemListFile.h"
 
-#include "TextCodec.h"
+#include "../framework/TextCodec.h"
+#include "ListBody.h"
 #include "TextReader.h"
 
 #include <cwchar>
+#include <new>
+#include <string>
 
-const wchar_t SystemListFileName[] = L"GRSystemList.grl";
+namespace {
 
-bool WriteSystemList(std::FILE* stream, const CItemListCtrl& list, const LOGFONTW& font)
+void ReadFontLines(CTextReader& text, ListFontSettings& settings)
 {
-    if (!WriteListBody(stream, list))
-        return false;
-    std::fprintf(stream, "%i\n", 0);
-    std::fprintf(stream, "%d %d %d %d %d\n", static_cast<int>(font.lfHeight), font.lfWeight == FW_BOLD ? 1 : 0,
-                 font.lfItalic == 1 ? 1 : 0, font.lfUnderline == 1 ? 1 : 0, font.lfQuality != 0 ? 1 : 0);
-    CString face(font.lfFaceName, static_cast<int>(::wcsnlen(font.lfFaceName, LF_FACESIZE)));
-    std::fprintf(stream, "%s\n", NarrowText(face).c_str());
-    return std::ferror(stream) == 0;
-}
-
-void ReadSystemList(std::FILE* stream, const ItemSink& sink, LOGFONTW& settings)
-{
-    ReadListBody(stream, sink);
-
-    CTextReader text(stream);
     int zero = 0;
     text.ReadInteger(zero);
     text.SkipWhiteSpace();
@@ -47,4 +35,33 @@ void ReadSystemList(std::FILE* stream, const ItemSink& sink, LOGFONTW& settings)
         face.Remove(L'\n');
         ::lstrcpynW(settings.lfFaceName, face, LF_FACESIZE);
     }
+}
+
+}  // namespace
+
+const wchar_t SystemListFileName[] = L"GRSystemList.grl";
+
+bool WriteSystemList(std::FILE* stream, const std::vector<ItemRow>& items, const ListFontSettings& font)
+{
+    if (!WriteListBody(stream, items))
+        return false;
+    std::fprintf(stream, "%i\n", 0);
+    std::fprintf(stream, "%d %d %d %d %d\n", static_cast<int>(font.lfHeight), font.lfWeight == FW_BOLD ? 1 : 0,
+                 font.lfItalic == 1 ? 1 : 0, font.lfUnderline == 1 ? 1 : 0, font.lfQuality != 0 ? 1 : 0);
+    CString face(font.lfFaceName, static_cast<int>(::wcsnlen(font.lfFaceName, LF_FACESIZE)));
+    std::fprintf(stream, "%s\n", NarrowText(face).c_str());
+    return std::ferror(stream) == 0;
+}
+
+bool ReadSystemList(std::FILE* stream, std::vector<ItemRow>& items, ListFontSettings& settings)
+{
+    if (!ReadListBody(stream, items))
+        return false;
+    try {
+        CTextReader text(stream);
+        ReadFontLines(text, settings);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return std::ferror(stream) == 0;
 }

@@ -125,8 +125,7 @@ void CFontEditorDlg::UpdatePreview()
         return;
     CFont previous(std::move(m_fontPreview));
     m_fontPreview = std::move(font);
-    if (CWnd* preview = GetDlgItem(IDC_FONT_PREVIEW))
-        preview->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontPreview.GetSafeHandle()), 1);
+    SendDlgItemMessage(IDC_FONT_PREVIEW, WM_SETFONT, reinterpret_cast<WPARAM>(m_fontPreview.GetSafeHandle()), TRUE);
     // previous is released here, after the preview text has let go of it.
 }
 

@@ -13,22 +13,15 @@ public:
     explicit CFontEditorDlg(CWnd* parent = nullptr);
     ~CFontEditorDlg() override;
 
-protected:
-    // Empty until the first preview; each new preview font replaces the one before.
-    CFont m_fontPreview;
-
-public:
     // The working copy: filled by the caller before the dialog runs, read after IDOK.
     ListFontSettings m_lf;
 
 protected:
-    CComboBox m_comboFace;
-    CComboBox m_comboSize;
-    CString m_strPreview;
-
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    DECLARE_MESSAGE_MAP()
 
+private:
     // Remakes the preview font from m_lf; when none can be made the preview keeps its font.
     void UpdatePreview();
     // Called by EnumFontFamiliesW once a family, with the dialog as data; adds the face.
@@ -44,5 +37,9 @@ protected:
     void OnFaceEditChange(); // CBN_EDITCHANGE from IDC_FONT_FACE
     void OnFaceSelChange();  // CBN_SELCHANGE from IDC_FONT_FACE
 
-    DECLARE_MESSAGE_MAP()
+    // Empty until the first preview; each new preview font replaces the one before.
+    CFont m_fontPreview;
+    CComboBox m_comboFace;
+    CComboBox m_comboSize;
+    CString m_strPreview;
 };

@@ -1,7 +1,5 @@
 #include "ListFont.h"
 
-CFont ListFont;
-
 ListFontSettings StartupListFontSettings()
 {
     ListFontSettings settings = {};
@@ -14,7 +12,15 @@ ListFontSettings StartupListFontSettings()
     return settings;
 }
 
-void CreateListFont(const ListFontSettings& settings)
+bool CListFont::Create(const ListFontSettings& settings)
 {
-    ListFont.CreateFontIndirect(&settings);
+    return m_font.CreateFontIndirect(&settings) != FALSE;
+}
+
+ListFontSettings CListFont::Settings() const
+{
+    ListFontSettings settings = {};
+    if (m_font.GetLogFont(&settings) != static_cast<int>(sizeof(settings)))
+        return StartupListFontSettings();
+    return settings;
 }

@@ -1,4 +1,4 @@
-// The font the list's rows are drawn in: its description and the one font object.
+// The font the list's rows are drawn in: its description and the font made from it.
 #pragma once
 
 #include "../framework/Gdi.h"
@@ -8,8 +8,15 @@ using ListFontSettings = LOGFONTW;
 // Tahoma, a 10-pixel cell, regular weight, antialiased.
 ListFontSettings StartupListFontSettings();
 
-// Holds the list font; deletes the font it holds last at program exit.
-extern CFont ListFont;
+class CListFont {
+public:
+    // Makes the font from settings; when none can be made the font held stays.
+    bool Create(const ListFontSettings& settings);
+    // The description of the font held, or the start-up settings when none is held.
+    ListFontSettings Settings() const;
+    HFONT GetSafeHandle() const { return m_font; }
+    bool IsEmpty() const { return m_font.IsEmpty(); }
 
-// Makes a font from settings for ListFont; when none can be made ListFont keeps its font.
-void CreateListFont(const ListFontSettings& settings);
+private:
+    CFont m_font;
+};

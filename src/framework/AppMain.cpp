@@ -1,7 +1,7 @@
 // The program's entry point: hands over to the application object.
 #include "WinApp.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
-    return AfxWinMain(instance, showCommand);
+    return AfxWinMain();
 }

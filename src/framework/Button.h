@@ -5,9 +5,6 @@
 
 class CButton : public CWnd {
 public:
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
-
     // Paints an owner-drawn button; the parent hands WM_DRAWITEM back to the button.
     virtual void DrawItem(DRAWITEMSTRUCT*) {}
 

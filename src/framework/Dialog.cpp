@@ -1,7 +1,5 @@
 #include "Dialog.h"
 
-#include "../shell/HandheldScreen.h"
-
 #include <commctrl.h>
 
 namespace {
@@ -70,7 +68,6 @@ bool CDialog::Create(UINT templateId, CWnd* parent)
         m_templateId = templateId;
     if (parent != nullptr)
         m_pParentWnd = parent;
-    m_result = -1;
     return CreateFromTemplate(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr) != nullptr;
 }
 
@@ -78,8 +75,8 @@ HWND CDialog::GetSafeOwner() const
 {
     if (m_pParentWnd != nullptr)
         return ::GetAncestor(m_pParentWnd->m_hWnd, GA_ROOT);
-    CWnd* active = CWnd::FromHandle(::GetActiveWindow());
-    return active ? ::GetAncestor(active->m_hWnd, GA_ROOT) : nullptr;
+    HWND active = ::GetActiveWindow();
+    return active != nullptr ? ::GetAncestor(active, GA_ROOT) : nullptr;
 }
 
 INT_PTR CDialog::DoModal()
@@ -109,8 +106,6 @@ void CDialog::RunModalLoop()
 {
     MSG msg;
     while (m_inModalLoop && m_hWnd != nullptr) {
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            CWnd::DeleteTempMap();
         BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             // A quit ends this loop and every loop around it.
@@ -136,8 +131,6 @@ void CDialog::EndDialog(int result)
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);
-    if (m_bFullScreen)
-        HandheldScreen::FitDialog(m_hWnd);
     return TRUE;
 }
 
@@ -169,7 +162,7 @@ LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM)
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+    CWnd* wnd = CWnd::FromHandle(hWnd);
     if (wnd == nullptr) {
         CDialog* created = t_dialogBeingCreated;
         if (created == nullptr)
@@ -180,10 +173,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     }
     auto* dialog = static_cast<CDialog*>(wnd);
     INT_PTR handled = dialog->RouteDialogMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY)
         dialog->Detach();
-        dialog->PostNcDestroy();
-    }
     return handled;
 }
 

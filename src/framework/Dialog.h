@@ -20,11 +20,6 @@ public:
     void EndDialog(int result);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     void SetDefID(UINT id) { SendMessage(DM_SETDEFID, id, 0); }
-    // The result EndDialog was given; -1 while the dialog runs.
-    int GetResult() const { return m_result; }
-
-    // On the handheld a dialog fills the screen unless this is switched off first.
-    bool m_bFullScreen = true;
 
 protected:
     virtual void DoDataExchange(CDataExchange* dx);

@@ -13,22 +13,21 @@ constexpr size_t kPathCapacity = 32768;
 
 CFileDialog::CFileDialog(BOOL openFileDialog, const wchar_t* defaultExtension, const wchar_t* fileName,
                          DWORD flags, const wchar_t* filter, CWnd* parent)
-    : m_openFileDialog(openFileDialog != FALSE),
+    : m_bOpenFileDialog(openFileDialog != FALSE),
       m_defaultExtension(defaultExtension),
-      m_initialFileName(fileName),
-      m_filter(filter),
       m_path(kPathCapacity, L'\0')
 {
     // The platform wants the pairs separated by NULs and ended by two.
-    for (wchar_t ch : m_filter.str())
+    const CString barSeparated(filter);
+    for (wchar_t ch : barSeparated.str())
         m_platformFilter.push_back(ch == L'|' ? L'\0' : ch);
     m_platformFilter.push_back(L'\0');
     m_platformFilter.push_back(L'\0');
-    SetPathName(m_initialFileName);
+    SetPathName(fileName);
 
     m_ofn.lStructSize = sizeof(m_ofn);
     m_ofn.hwndOwner = parent ? parent->m_hWnd : nullptr;
-    m_ofn.lpstrFilter = m_filter.IsEmpty() ? nullptr : m_platformFilter.data();
+    m_ofn.lpstrFilter = barSeparated.IsEmpty() ? nullptr : m_platformFilter.data();
     m_ofn.nFilterIndex = 1;
     m_ofn.lpstrFile = m_path.data();
     m_ofn.nMaxFile = static_cast<DWORD>(m_path.size());
@@ -50,6 +49,6 @@ INT_PTR CFileDialog::DoModal()
 
 INT_PTR CFileDialog::RunPlatformDialog()
 {
-    BOOL chosen = m_openFileDialog ? ::GetOpenFileNameW(&m_ofn) : ::GetSaveFileNameW(&m_ofn);
+    BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameW(&m_ofn) : ::GetSaveFileNameW(&m_ofn);
     return chosen ? IDOK : IDCANCEL;
 }

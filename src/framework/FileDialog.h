@@ -25,19 +25,13 @@ public:
     CString GetPathName() const { return CString(m_path.data()); }
     void SetPathName(const CString& path);
 
-    bool IsOpenDialog() const { return m_openFileDialog; }
-    const CString& GetDefaultExtension() const { return m_defaultExtension; }
-    const CString& GetInitialFileName() const { return m_initialFileName; }
-    const CString& GetFilter() const { return m_filter; }
-    DWORD GetFlags() const { return m_ofn.Flags; }
-
+    // What the dialog will ask: lpstrFile holds the initial name, lpstrFilter the
+    // pairs separated by NULs.
     OPENFILENAMEW m_ofn = {};
+    bool m_bOpenFileDialog;
 
 private:
-    bool m_openFileDialog;
     CString m_defaultExtension;
-    CString m_initialFileName;
-    CString m_filter;
     std::vector<wchar_t> m_platformFilter;
     std::vector<wchar_t> m_path;
 };

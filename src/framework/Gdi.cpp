@@ -1,51 +1,5 @@
 #include "Gdi.h"
 
-#include "HandleLedger.h"
-
-CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
-{
-    if (this != &other)
-        Attach(other.Detach());
-    return *this;
-}
-
-void CGdiObject::Attach(HGDIOBJ handle)
-{
-    if (handle == m_hObject)
-        return;
-    DeleteObject();
-    m_hObject = handle;
-    if (handle != nullptr)
-        HandleLedger::Adopted(HandleKind::GdiObject);
-}
-
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ handle = m_hObject;
-    if (handle != nullptr)
-        HandleLedger::HandedOver(HandleKind::GdiObject);
-    m_hObject = nullptr;
-    return handle;
-}
-
-BOOL CGdiObject::AttachMade(HGDIOBJ handle)
-{
-    if (handle == nullptr)
-        return FALSE;
-    Attach(handle);
-    return TRUE;
-}
-
-BOOL CGdiObject::DeleteObject()
-{
-    if (m_hObject == nullptr)
-        return FALSE;
-    BOOL deleted = ::DeleteObject(m_hObject);
-    HandleLedger::Released(HandleKind::GdiObject, deleted != FALSE);
-    m_hObject = nullptr;
-    return deleted;
-}
-
 BOOL CFont::CreateFontIndirect(const LOGFONTW* description)
 {
     return AttachMade(::CreateFontIndirectW(description));

@@ -3,34 +3,26 @@
 // which the caller selects back before the context is released.
 #pragma once
 
+#include "Handle.h"
 #include "String.h"
 #include "Types.h"
 
-class CGdiObject {
+#include <type_traits>
+
+struct CGdiObjectTraits {
+    using Handle = HGDIOBJ;
+    static BOOL Release(HGDIOBJ object) { return ::DeleteObject(object); }
+};
+
+class CGdiObject : public CHandle<CGdiObjectTraits> {
 public:
-    CGdiObject() = default;
-    virtual ~CGdiObject() { DeleteObject(); }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    CGdiObject(CGdiObject&& other) noexcept { Attach(other.Detach()); }
-    CGdiObject& operator=(CGdiObject&& other) noexcept;
-
-    HGDIOBJ m_hObject = nullptr;
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    bool IsEmpty() const { return m_hObject == nullptr; }
-
-    // Takes ownership of a handle, releasing the one held before.
-    void Attach(HGDIOBJ handle);
-    HGDIOBJ Detach();
-    BOOL DeleteObject();
-    // Takes a newly made handle; FALSE, keeping the held one, when none was made.
-    BOOL AttachMade(HGDIOBJ handle);
-    int GetObject(int size, void* buffer) const { return ::GetObjectW(m_hObject, size, buffer); }
+    BOOL DeleteObject() { return Release(); }
+    int GetObject(int size, void* buffer) const { return ::GetObjectW(GetSafeHandle(), size, buffer); }
 };
 
 class CFont : public CGdiObject {
 public:
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+    operator HFONT() const { return static_cast<HFONT>(GetSafeHandle()); }
     // Makes a font and, when one is made, releases the font held before.
     BOOL CreateFontIndirect(const LOGFONTW* description);
     int GetLogFont(LOGFONTW* description) const { return GetObject(sizeof(LOGFONTW), description); }
@@ -38,14 +30,16 @@ public:
 
 class CBrush : public CGdiObject {
 public:
-    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+    operator HBRUSH() const { return static_cast<HBRUSH>(GetSafeHandle()); }
     BOOL CreateSolidBrush(COLORREF color);
     BOOL CreatePatternBrush(HBITMAP bitmap);
 };
+// A brush made for a control is handed to its owner by value.
+static_assert(std::is_nothrow_move_constructible_v<CBrush> && std::is_nothrow_move_assignable_v<CBrush>);
 
 class CBitmap : public CGdiObject {
 public:
-    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+    operator HBITMAP() const { return static_cast<HBITMAP>(GetSafeHandle()); }
     BOOL LoadBitmap(UINT resourceId);
     BOOL CreateCompatibleBitmap(HDC dc, int width, int height);
     CSize GetSize() const;
@@ -53,7 +47,7 @@ public:
 
 class CRgn : public CGdiObject {
 public:
-    operator HRGN() const { return static_cast<HRGN>(m_hObject); }
+    operator HRGN() const { return static_cast<HRGN>(GetSafeHandle()); }
     BOOL CreateRectRgn(int left, int top, int right, int bottom);
 };
 
@@ -68,14 +62,12 @@ public:
 
     HDC m_hDC = nullptr;
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { return m_hDC; }
 
     BOOL CreateCompatibleDC(HDC reference);
 
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int saved) { return ::RestoreDC(m_hDC, saved); }
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
-    HGDIOBJ SelectObject(const CGdiObject& object) { return ::SelectObject(m_hDC, object.m_hObject); }
     int SelectClipRgn(const CRgn& region) { return ::SelectClipRgn(m_hDC, region); }
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }

@@ -1,42 +1,25 @@
 // CImageList: owns a comctl32 image list.
 #pragma once
 
-#include "HandleLedger.h"
+#include "Handle.h"
 
-#include <windows.h>
 #include <commctrl.h>
 
-class CImageList {
+struct CImageListTraits {
+    using Handle = HIMAGELIST;
+    static BOOL Release(HIMAGELIST list) { return ::ImageList_Destroy(list); }
+};
+
+class CImageList : public CHandle<CImageListTraits> {
 public:
-    CImageList() = default;
-    ~CImageList() { DeleteImageList(); }
-    CImageList(const CImageList&) = delete;
-    CImageList& operator=(const CImageList&) = delete;
+    operator HIMAGELIST() const { return GetSafeHandle(); }
 
-    HIMAGELIST m_hImageList = nullptr;
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
-    operator HIMAGELIST() const { return m_hImageList; }
-
-    // Cuts a bitmap resource into images imageWidth wide; mask is the transparent colour.
+    // Cuts a bitmap resource into images imageWidth wide; mask is the transparent
+    // colour. Replaces the list held only when the new one is made.
     BOOL Create(UINT bitmapId, int imageWidth, int grow, COLORREF mask)
     {
-        HIMAGELIST list = ::ImageList_LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId),
-                                                 imageWidth, grow, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-        if (list == nullptr)
-            return FALSE;
-        DeleteImageList();
-        m_hImageList = list;
-        HandleLedger::Adopted(HandleKind::ImageList);
-        return TRUE;
+        return AttachMade(::ImageList_LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId),
+                                                 imageWidth, grow, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
     }
-    BOOL DeleteImageList()
-    {
-        if (m_hImageList == nullptr)
-            return FALSE;
-        BOOL destroyed = ::ImageList_Destroy(m_hImageList);
-        HandleLedger::Released(HandleKind::ImageList, destroyed != FALSE);
-        m_hImageList = nullptr;
-        return destroyed;
-    }
-    int GetImageCount() const { return ::ImageList_GetImageCount(m_hImageList); }
+    BOOL DeleteImageList() { return Release(); }
 };

@@ -1,38 +1,22 @@
 // CMenu: owns a loaded menu and destroys it once.
 #pragma once
 
-#include "HandleLedger.h"
+#include "Handle.h"
 
-#include <windows.h>
+struct CMenuTraits {
+    using Handle = HMENU;
+    static BOOL Release(HMENU menu) { return ::DestroyMenu(menu); }
+};
 
-class CMenu {
+class CMenu : public CHandle<CMenuTraits> {
 public:
-    CMenu() = default;
-    ~CMenu() { DestroyMenu(); }
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
+    HMENU GetSafeHmenu() const { return GetSafeHandle(); }
 
-    HMENU m_hMenu = nullptr;
-    HMENU GetSafeHmenu() const { return m_hMenu; }
-
+    // Replaces the menu held only when the resource loads.
     BOOL LoadMenu(UINT resourceId)
     {
-        HMENU menu = ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId));
-        if (menu == nullptr)
-            return FALSE;
-        DestroyMenu();
-        m_hMenu = menu;
-        HandleLedger::Adopted(HandleKind::Menu);
-        return TRUE;
+        return AttachMade(::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId)));
     }
-    BOOL DestroyMenu()
-    {
-        if (m_hMenu == nullptr)
-            return FALSE;
-        BOOL destroyed = ::DestroyMenu(m_hMenu);
-        HandleLedger::Released(HandleKind::Menu, destroyed != FALSE);
-        m_hMenu = nullptr;
-        return destroyed;
-    }
-    HMENU GetSubMenu(int position) const { return ::GetSubMenu(m_hMenu, position); }
+    BOOL DestroyMenu() { return Release(); }
+    HMENU GetSubMenu(int position) const { return ::GetSubMenu(GetSafeHandle(), position); }
 };

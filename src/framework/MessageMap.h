@@ -104,14 +104,14 @@ protected:                                                \
          return 0;                                                                       \
      }},
 
-// void OnSetFocus(CWnd* oldFocus)
+// void OnSetFocus(CWnd* oldFocus); oldFocus is null for a window with no object of its own
 #define ON_WM_SETFOCUS()                                                                 \
     {WM_SETFOCUS, 0, 0, [](CWnd& w, WPARAM wp, LPARAM) -> LRESULT {                      \
          static_cast<ThisClass&>(w).OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wp))); \
          return 0;                                                                       \
      }},
 
-// void OnKillFocus(CWnd* newFocus)
+// void OnKillFocus(CWnd* newFocus); newFocus is null for a window with no object of its own
 #define ON_WM_KILLFOCUS()                                                                \
     {WM_KILLFOCUS, 0, 0, [](CWnd& w, WPARAM wp, LPARAM) -> LRESULT {                     \
          static_cast<ThisClass&>(w).OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wp))); \
@@ -125,10 +125,4 @@ protected:                                                \
              static_cast<UINT>(wp),                                                      \
              CPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))));    \
          return 0;                                                                       \
-     }},
-
-// int OnCreate(CREATESTRUCTW* create)
-#define ON_WM_CREATE()                                                                   \
-    {WM_CREATE, 0, 0, [](CWnd& w, WPARAM, LPARAM lp) -> LRESULT {                        \
-         return static_cast<ThisClass&>(w).OnCreate(reinterpret_cast<CREATESTRUCTW*>(lp)); \
      }},

@@ -23,23 +23,6 @@ CString CString::Left(int count) const
     return CString(m_text.substr(0, static_cast<size_t>(count)));
 }
 
-CString CString::Mid(int first, int count) const
-{
-    if (first < 0)
-        first = 0;
-    if (first >= GetLength() || count <= 0)
-        return CString();
-    return CString(m_text.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
-}
-
-int CString::Find(wchar_t ch, int start) const
-{
-    if (start < 0)
-        start = 0;
-    size_t at = m_text.find(ch, static_cast<size_t>(start));
-    return at == std::wstring::npos ? -1 : static_cast<int>(at);
-}
-
 int CString::Remove(wchar_t ch)
 {
     size_t before = m_text.size();

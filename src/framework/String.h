@@ -23,8 +23,6 @@ public:
 
     wchar_t GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
     CString Left(int count) const;
-    CString Mid(int first, int count) const;
-    int Find(wchar_t ch, int start = 0) const;
     // Removes every occurrence of ch; returns how many were removed.
     int Remove(wchar_t ch);
 

@@ -23,10 +23,7 @@ public:
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
     void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
-    bool PtInRect(POINT pt) const { return ::PtInRect(this, pt) != FALSE; }
     bool IsRectEmpty() const { return ::IsRectEmpty(this) != FALSE; }
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }

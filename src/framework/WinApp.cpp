@@ -6,7 +6,7 @@ CWinApp* g_app = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp(const wchar_t* appName) : m_pszAppName(appName)
+CWinApp::CWinApp()
 {
     g_app = this;
 }
@@ -32,11 +32,6 @@ CWinApp* AfxGetApp()
     return g_app;
 }
 
-CWnd* AfxGetMainWnd()
-{
-    return g_app ? g_app->m_pMainWnd : nullptr;
-}
-
 HINSTANCE AfxGetInstanceHandle()
 {
     return ::GetModuleHandleW(nullptr);
@@ -47,12 +42,11 @@ HINSTANCE AfxFindResourceHandle(const wchar_t*, const wchar_t*)
     return AfxGetInstanceHandle();
 }
 
-int AfxWinMain(HINSTANCE instance, int)
+int AfxWinMain()
 {
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;
-    app->m_hInstance = instance;
     int exitCode = 0;
     try {
         exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();

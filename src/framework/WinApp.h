@@ -5,7 +5,7 @@
 
 class CWinApp {
 public:
-    explicit CWinApp(const wchar_t* appName = nullptr);
+    CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -16,13 +16,10 @@ public:
     virtual int ExitInstance() { return 0; }
 
     CWnd* m_pMainWnd = nullptr;
-    HINSTANCE m_hInstance = nullptr;
-    const wchar_t* m_pszAppName;
 };
 
 CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 // The module that holds a resource: the program's own.
 HINSTANCE AfxFindResourceHandle(const wchar_t* name, const wchar_t* type);
-int AfxWinMain(HINSTANCE instance, int showCommand);
+int AfxWinMain();

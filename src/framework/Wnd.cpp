@@ -2,7 +2,6 @@
 
 #include "Prompts.h"
 
-#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -14,22 +13,29 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
-std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap()
-{
-    thread_local std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
-    return map;
-}
-
 bool NotificationCodeMatches(UINT entryCode, UINT code)
 {
     return (entryCode & 0xFFFF) == (code & 0xFFFF);
+}
+
+CString WindowTextOf(HWND hWnd)
+{
+    // Grow until the whole text fits: a text can change length between the two calls.
+    int capacity = ::GetWindowTextLengthW(hWnd) + 1;
+    for (;;) {
+        std::vector<wchar_t> buffer(static_cast<size_t>(capacity) + 1, L'\0');
+        int copied = ::GetWindowTextW(hWnd, buffer.data(), static_cast<int>(buffer.size()));
+        if (copied < static_cast<int>(buffer.size()) - 1)
+            return CString(buffer.data(), copied);
+        capacity *= 2;
+    }
 }
 
 }  // namespace
 
 CWnd::~CWnd()
 {
-    if (m_hWnd == nullptr || FromHandlePermanent(m_hWnd) != this)
+    if (m_hWnd == nullptr || FromHandle(m_hWnd) != this)
         return;
     if (m_pfnSuper != nullptr) {
         UnsubclassWindow();
@@ -39,46 +45,19 @@ CWnd::~CWnd()
     }
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+CWnd* CWnd::FromHandle(HWND hWnd)
 {
     auto& map = PermanentMap();
     auto found = map.find(hWnd);
     return found == map.end() ? nullptr : found->second;
 }
 
-CWnd* CWnd::FromHandle(HWND hWnd)
-{
-    if (hWnd == nullptr)
-        return nullptr;
-    if (CWnd* permanent = FromHandlePermanent(hWnd))
-        return permanent;
-    auto& temporaries = TemporaryMap();
-    auto& slot = temporaries[hWnd];
-    if (!slot) {
-        slot = std::make_unique<CWnd>();
-        slot->m_hWnd = hWnd;
-    }
-    return slot.get();
-}
-
-void CWnd::DeleteTempMap()
-{
-    auto& temporaries = TemporaryMap();
-    for (auto& entry : temporaries)
-        entry.second->m_hWnd = nullptr;
-    temporaries.clear();
-}
-
 bool CWnd::Attach(HWND hWnd)
 {
-    if (hWnd == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWnd) != nullptr)
+    if (hWnd == nullptr || m_hWnd != nullptr || FromHandle(hWnd) != nullptr)
         return false;
     m_hWnd = hWnd;
     PermanentMap()[hWnd] = this;
-    auto& temporaries = TemporaryMap();
-    auto temporary = temporaries.find(hWnd);
-    if (temporary != temporaries.end())
-        temporary->second->m_hWnd = nullptr;  // stays valid until the next purge
     return true;
 }
 
@@ -154,27 +133,12 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
 CString CWnd::GetDlgItemText(int id) const
 {
     HWND control = ::GetDlgItem(m_hWnd, id);
-    if (control == nullptr)
-        return CString();
-    return FromHandle(control)->GetWindowText();
-}
-
-void CWnd::GetWindowText(CString& text) const
-{
-    text = GetWindowText();
+    return control != nullptr ? WindowTextOf(control) : CString();
 }
 
 CString CWnd::GetWindowText() const
 {
-    // Grow until the whole text fits: a text can change length between the two calls.
-    int capacity = ::GetWindowTextLengthW(m_hWnd) + 1;
-    for (;;) {
-        std::vector<wchar_t> buffer(static_cast<size_t>(capacity) + 1, L'\0');
-        int copied = ::GetWindowTextW(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
-        if (copied < static_cast<int>(buffer.size()) - 1)
-            return CString(buffer.data(), copied);
-        capacity *= 2;
-    }
+    return WindowTextOf(m_hWnd);
 }
 
 void CWnd::ScreenToClient(RECT* rect) const
@@ -207,7 +171,7 @@ const CMessageMap* CWnd::GetThisMessageMap()
 
 LRESULT CALLBACK CWnd::StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* wnd = FromHandlePermanent(hWnd);
+    CWnd* wnd = FromHandle(hWnd);
     if (wnd == nullptr)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
@@ -218,10 +182,8 @@ LRESULT CALLBACK CWnd::StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         // Nothing may unwind through the platform's window procedure.
         result = 0;
     }
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY)
         wnd->UnsubclassWindow();
-        wnd->PostNcDestroy();
-    }
     return result;
 }
 
@@ -238,12 +200,12 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        CWnd* child = FromHandlePermanent(header->hwndFrom);
+        CWnd* child = FromHandle(header->hwndFrom);
         if (child != nullptr && child != this && child->OnChildNotify(message, wParam, lParam, result))
             return true;
     } else if (message == WM_DRAWITEM) {
         auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        CWnd* child = draw->CtlType == ODT_MENU ? nullptr : FromHandlePermanent(draw->hwndItem);
+        CWnd* child = draw->CtlType == ODT_MENU ? nullptr : FromHandle(draw->hwndItem);
         if (child != nullptr && child->OnChildNotify(message, wParam, lParam, result)) {
             *result = TRUE;
             return true;

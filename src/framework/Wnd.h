@@ -16,13 +16,9 @@ public:
 
     HWND m_hWnd = nullptr;
     operator HWND() const { return m_hWnd; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
-    // The object bound to a window, or a temporary one that lives until the
-    // thread's message queue is next idle.
+    // The object bound to a window; nullptr for a window that has none.
     static CWnd* FromHandle(HWND hWnd);
-    static CWnd* FromHandlePermanent(HWND hWnd);
-    static void DeleteTempMap();
 
     bool Attach(HWND hWnd);
     HWND Detach();
@@ -39,35 +35,28 @@ public:
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::PostMessageW(m_hWnd, message, wParam, lParam);
-    }
 
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
     // New style = (old style without remove) with add; flags other than 0 also
     // reposition the window with them (SWP_FRAMECHANGED and the like).
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
 
-    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     void SetDlgItemText(int id, const wchar_t* text) { ::SetDlgItemTextW(m_hWnd, id, text); }
     CString GetDlgItemText(int id) const;
+    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendDlgItemMessageW(m_hWnd, id, message, wParam, lParam);
+    }
     UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
     void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
 
     void SetWindowText(const wchar_t* text) { ::SetWindowTextW(m_hWnd, text); }
-    void GetWindowText(CString& text) const;
     CString GetWindowText() const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
 
-    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
+    // Returns the window that had the focus.
+    HWND SetFocus() { return ::SetFocus(m_hWnd); }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
     void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw, 0); }
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
@@ -75,22 +64,14 @@ public:
 
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
-    void ScreenToClient(POINT* point) const { ::ScreenToClient(m_hWnd, point); }
     void ScreenToClient(RECT* rect) const;
-    void ClientToScreen(POINT* point) const { ::ClientToScreen(m_hWnd, point); }
     void ClientToScreen(RECT* rect) const;
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags)
     {
         return ::SetWindowPos(m_hWnd, insertAfter ? insertAfter->m_hWnd : nullptr, x, y, cx, cy, flags);
     }
-    void MoveWindow(int x, int y, int cx, int cy, BOOL repaint = TRUE)
-    {
-        ::MoveWindow(m_hWnd, x, y, cx, cy, repaint);
-    }
 
     HICON SetIcon(HICON icon, BOOL bigIcon);
-    HDC GetDC() const { return ::GetDC(m_hWnd); }
-    int ReleaseDC(HDC dc) const { return ::ReleaseDC(m_hWnd, dc); }
 
     // A question or a notice to the user, through the prompts of Prompts.h.
     int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK);
@@ -109,7 +90,6 @@ protected:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default processing of the message being handled.
     LRESULT Default();
-    virtual void PostNcDestroy() {}
 
     bool ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -1,4 +1,4 @@
-// One row of the shopping list as the list control holds it.
+// One row of the shopping list: a mark and four texts.
 #pragma once
 
 #include "../framework/String.h"
@@ -11,12 +11,24 @@ enum ItemMark : int {
     MarkQuestion = 3,  // flagged a second way
 };
 
+// The texts of a row, in the order of the list's columns.
+enum ItemColumn : int {
+    ColumnName = 0,
+    ColumnQuantity = 1,
+    ColumnLocation = 2,
+    ColumnPrice = 3,
+};
+constexpr int ItemColumnCount = 4;
+
 struct ItemRow {
     int mark = MarkCross;
-    CString name;      // column 0
-    CString quantity;  // column 1
-    CString location;  // column 2
-    CString price;     // column 3
+    CString name;
+    CString quantity;
+    CString location;
+    CString price;
+
+    const CString& Text(ItemColumn column) const;
+    CString& Text(ItemColumn column);
 };
 
 // The separator row and the Total row always end the list.

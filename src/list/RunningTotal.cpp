@@ -1,6 +1,6 @@
 #include "RunningTotal.h"
 
-#include "../files/TextCodec.h"
+#include "../framework/TextCodec.h"
 
 #include <climits>
 

@@ -1,22 +1,25 @@
 #include "ItemListCtrl.h"
 
-#include "../font/ListFont.h"
+#include "../list/ShoppingList.h"
+
+#include <windowsx.h>
 
 #include <algorithm>
 
 namespace {
 
 struct ColumnLayout {
+    ItemColumn column;
     const wchar_t* heading;
     int format;
     int width;
 };
 
-constexpr ColumnLayout kColumns[] = {
-    {L"Item:         ", LVCFMT_LEFT, 72},
-    {L"Qt:", LVCFMT_RIGHT, 36},
-    {L"Location:", LVCFMT_RIGHT, 48},
-    {L"Price:", LVCFMT_RIGHT, 72},
+constexpr ColumnLayout kColumns[ItemColumnCount] = {
+    {ColumnName, L"Item:         ", LVCFMT_LEFT, 72},
+    {ColumnQuantity, L"Qt:", LVCFMT_RIGHT, 36},
+    {ColumnLocation, L"Location:", LVCFMT_RIGHT, 48},
+    {ColumnPrice, L"Price:", LVCFMT_RIGHT, 72},
 };
 
 // The main window owns the mark images; the list must not destroy them with itself.
@@ -71,7 +74,6 @@ BEGIN_MESSAGE_MAP(CItemListCtrl, CListCtrl)
     ON_WM_KILLFOCUS()
     ON_WM_LBUTTONDOWN()
     ON_NOTIFY_REFLECT(kRecognizeGesture, OnReflectedNotify)
-    ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 CItemListCtrl::~CItemListCtrl() = default;  // m_hItemMenu destroys the item menu
@@ -79,12 +81,10 @@ CItemListCtrl::~CItemListCtrl() = default;  // m_hItemMenu destroys the item men
 void CItemListCtrl::SetupList()
 {
     ModifyStyle(kReplacedStyle, kListStyle);
-    int index = 0;
-    for (const ColumnLayout& column : kColumns)
-        InsertColumn(index++, column.heading, column.format);
-    index = 0;
-    for (const ColumnLayout& column : kColumns)
-        SetColumnWidth(index++, column.width);
+    for (const ColumnLayout& layout : kColumns)
+        InsertColumn(layout.column, layout.heading, layout.format);
+    for (const ColumnLayout& layout : kColumns)
+        SetColumnWidth(layout.column, layout.width);
     SetBkColor(ListBackColor);
 }
 
@@ -94,39 +94,35 @@ void CItemListCtrl::PreSubclassWindow()
     CListCtrl::PreSubclassWindow();
 }
 
-int CItemListCtrl::OnCreate(CREATESTRUCTW*)
-{
-    if (Default() == -1)
-        return -1;
-    SetupList();
-    return 0;
-}
-
 // ---------------------------------------------------------------------------
 // Rows
 
-void CItemListCtrl::InsertRow(int index, const ItemRow& row)
+bool CItemListCtrl::InsertRow(int index, const ItemRow& row)
 {
     int inserted = InsertItem(index, row.name, row.mark);
     if (inserted < 0)
-        return;
-    SetItemText(inserted, 1, row.quantity);
-    SetItemText(inserted, 2, row.location);
-    SetItemText(inserted, 3, row.price);
+        return false;
+    for (ItemColumn column : {ColumnQuantity, ColumnLocation, ColumnPrice})
+        SetItemText(inserted, column, row.Text(column));
+    return true;
 }
 
 ItemRow CItemListCtrl::GetRow(int index) const
 {
     ItemRow row;
-    row.name = GetItemText(index, 0);
-    row.mark = GetMark(index);
-    row.quantity = GetItemText(index, 1);
-    row.location = GetItemText(index, 2);
-    row.price = GetItemText(index, 3);
+    row.name = GetItemText(index, ColumnName);
+    row.mark = GetRowMark(index, 0);
+    for (ItemColumn column : {ColumnQuantity, ColumnLocation, ColumnPrice})
+        row.Text(column) = GetItemText(index, column);
     return row;
 }
 
-int CItemListCtrl::GetMark(int index, int fallback) const
+void CItemListCtrl::SetRowText(int index, ItemColumn column, const CString& text)
+{
+    SetItemText(index, column, text);
+}
+
+int CItemListCtrl::GetRowMark(int index, int fallback) const
 {
     LVITEMW item = {};
     item.mask = LVIF_IMAGE;
@@ -136,13 +132,13 @@ int CItemListCtrl::GetMark(int index, int fallback) const
     return item.iImage;
 }
 
-bool CItemListCtrl::SetMark(int index, int mark)
+void CItemListCtrl::SetRowMark(int index, int mark)
 {
     LVITEMW item = {};
     item.mask = LVIF_IMAGE;
     item.iItem = index;
     item.iImage = mark;
-    return SetItem(&item) != FALSE;
+    SetItem(&item);
 }
 
 void CItemListCtrl::FocusRow(int row)
@@ -150,38 +146,9 @@ void CItemListCtrl::FocusRow(int row)
     SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
-bool CItemListCtrl::MoveRow(int from, int to)
+void CItemListCtrl::SetListFont(const ListFontSettings& settings)
 {
-    int count = GetItemCount();
-    if (from < 0 || from >= count || to < 0 || to >= count)
-        return false;
-    ItemRow row = GetRow(from);
-    DeleteItem(from);
-    InsertRow(to, row);
-    FocusRow(to);
-    return true;
-}
-
-bool CItemListCtrl::MoveRowUp(int row)
-{
-    return row >= 1 && row < GetItemCount() && MoveRow(row, row - 1);
-}
-
-bool CItemListCtrl::MoveRowDown(int row)
-{
-    // Never below the last item row: the closing rows stay at the end.
-    return row >= 0 && row + 1 < GetItemCount() - ClosingRowCount && MoveRow(row, row + 1);
-}
-
-bool CItemListCtrl::MoveRowToTop(int row)
-{
-    return row >= 0 && row < GetItemCount() && MoveRow(row, 0);
-}
-
-bool CItemListCtrl::MoveRowToBottom(int row)
-{
-    int count = GetItemCount();
-    return row >= 0 && row < count && MoveRow(row, count - ClosingRowCount - 1);
+    m_listFont.Create(settings);
 }
 
 // ---------------------------------------------------------------------------
@@ -208,7 +175,7 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
     GetItemRect(index, &icon, LVIR_ICON);
     CRect column = bounds;
 
-    CString name = GetItemText(index, 0);
+    CString name = GetItemText(index, ColumnName);
 
     // In the context's own font, so that a larger list font does not widen the margins.
     const int margin = 2 * dc.GetTextExtent(L" ", 1).cx;
@@ -224,7 +191,7 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
         dc.SetBkColor(ListBackColor);
     }
 
-    column.right = column.left + GetColumnWidth(0);
+    column.right = column.left + GetColumnWidth(ColumnName);
     ClipTo(dc, column);
 
     if (HIMAGELIST images = GetImageList(LVSIL_SMALL))
@@ -234,12 +201,12 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
     label.right -= margin;
 
     // Without a list font the context's own font draws the texts.
-    CSelectedObject listFont(dc, ListFont.IsEmpty() ? ::GetCurrentObject(dc, OBJ_FONT) : ListFont.GetSafeHandle());
+    CSelectedObject listFont(dc, m_listFont.IsEmpty() ? ::GetCurrentObject(dc, OBJ_FONT) : m_listFont.GetSafeHandle());
     DrawFittedText(dc, name, &label, kNameFormat);
 
     ClipTo(dc, bounds);
 
-    for (int subItem = 1;; ++subItem) {
+    for (ItemColumn subItem : {ColumnQuantity, ColumnLocation, ColumnPrice}) {
         LVCOLUMNW description = {};
         description.mask = LVCF_FMT | LVCF_WIDTH;
         if (!GetColumn(subItem, &description))
@@ -346,8 +313,7 @@ int CItemListCtrl::SetItemMenu(UINT menuId, HWND owner, bool redraw)
 
 void CItemListCtrl::FlipMark(int row)
 {
-    int mark = GetMark(row);
-    SetMark(row, mark == MarkCross ? MarkTick : MarkCross);
+    SetRowMark(row, CheckedMark(GetRowMark(row, 0)));
 }
 
 void CItemListCtrl::OnLButtonDown(UINT, CPoint)
@@ -355,9 +321,10 @@ void CItemListCtrl::OnLButtonDown(UINT, CPoint)
     // The platform makes the tapped row the focused and selected one.
     Default();
 
+    // Signed: a monitor left of or above the primary one has negative coordinates.
     const DWORD position = ::GetMessagePos();
-    const int x = LOWORD(position);
-    const int y = HIWORD(position);
+    const int x = GET_X_LPARAM(position);
+    const int y = GET_Y_LPARAM(position);
     const int row = SelectedRow();
 
     CRect window;

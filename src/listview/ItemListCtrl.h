@@ -1,31 +1,39 @@
-// The table in the middle of the main window; its rows are the shopping list.
+// The table in the middle of the main window. It holds and shows the shopping
+// list's rows, draws them in the list font and turns taps into marks and the
+// item menu.
 #pragma once
 
+#include "../font/ListFont.h"
 #include "../framework/Gdi.h"
 #include "../framework/ListCtrl.h"
 #include "../framework/Menu.h"
-#include "../list/ItemRow.h"
+#include "../list/RowStore.h"
 
 // The list's background and the fill of every row that is not highlighted.
 constexpr COLORREF ListBackColor = 0xFCE1AA;
 
-class CItemListCtrl : public CListCtrl {
+class CItemListCtrl : public CListCtrl, public CRowStore {
 public:
     CItemListCtrl() = default;
     ~CItemListCtrl() override;
 
-    // Styles, the four columns and the background colour.
-    void SetupList();
-
     // The row with the focused state, -1 when none has it.
     int SelectedRow() const { return GetNextItem(-1, LVNI_FOCUSED); }
+    // Gives a row the focused state, as a tap does; a moved row receives it.
+    void FocusRow(int row);
 
-    // Inserts a row in two steps, its name and mark first, then its other columns.
-    void InsertRow(int index, const ItemRow& row);
-    ItemRow GetRow(int index) const;
-    // The row's mark, or fallback when the row cannot be read.
-    int GetMark(int index, int fallback = 0) const;
-    bool SetMark(int index, int mark);
+    // The rows
+    int GetRowCount() const override { return GetItemCount(); }
+    ItemRow GetRow(int index) const override;
+    bool InsertRow(int index, const ItemRow& row) override;
+    void DeleteRow(int index) override { DeleteItem(index); }
+    void SetRowText(int index, ItemColumn column, const CString& text) override;
+    int GetRowMark(int index, int fallback) const override;
+    void SetRowMark(int index, int mark) override;
+
+    // Makes the font the rows are drawn in; when none can be made the rows keep theirs.
+    void SetListFont(const ListFontSettings& settings);
+    ListFontSettings GetListFontSettings() const { return m_listFont.Settings(); }
 
     // Painting. The focused row alone is highlighted, whether or not the list has
     // the keyboard focus; texts are cut with "..." to fit their columns.
@@ -33,8 +41,6 @@ public:
     // Draws text whole when it fits the rectangle's width, else the longest prefix
     // with "..." that is narrower than the width, else "..."; returns DrawText's result.
     static int DrawFittedText(CDC& dc, const CString& text, RECT* rect, UINT format);
-    // Repaints the focused row and, without LVS_SHOWSELALWAYS, the selected ones.
-    void RedrawFocusAndSelection();
 
     // Hides or shows the column header; rows, columns and widths stay.
     void ShowHeader(bool shown);
@@ -44,14 +50,6 @@ public:
     // the menu held before.
     int SetItemMenu(UINT menuId, HWND owner, bool redraw);
 
-    // Row moves of the item menu's commands. The moved row becomes the focused one.
-    void FocusRow(int row);
-    bool MoveRow(int from, int to);
-    bool MoveRowUp(int row);
-    bool MoveRowDown(int row);
-    bool MoveRowToTop(int row);
-    bool MoveRowToBottom(int row);
-
     // Holds back redrawing while many rows change; when the last hold is released
     // the list redraws once. Holds nest, so a change inside another one does not
     // start redrawing in the middle of the outer one.
@@ -60,18 +58,20 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    DECLARE_MESSAGE_MAP()
+
+private:
     void OnSetFocus(CWnd* oldFocus);
     void OnKillFocus(CWnd* newFocus);
     void OnLButtonDown(UINT flags, CPoint point);
     void OnReflectedNotify(NMHDR* header, LRESULT* result);
-    int OnCreate(CREATESTRUCTW* create);
-    DECLARE_MESSAGE_MAP()
-
-private:
+    void SetupList();
+    void RedrawFocusAndSelection();
     void RedrawUnlessChild(CWnd* other);
     void InvalidateRowFromLabel(int row);
     void FlipMark(int row);
 
+    CListFont m_listFont;
     CMenu m_hItemMenu;              // owned; holds no menu until SetItemMenu loads one
     HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned
     int m_redrawHolds = 0;

@@ -1,9 +1,9 @@
 // The About box: the program's name, version and icon; OK closes it.
 #pragma once
 
-#include "../framework/Dialog.h"
+#include "../shell/HandheldDialog.h"
 
-class CAboutDlg : public CDialog {
+class CAboutDlg : public CHandheldDialog {
 public:
-    CAboutDlg();
+    explicit CAboutDlg(CWnd* parent = nullptr);
 };

@@ -22,22 +22,6 @@ void CShoppingDlg::ResetEntryFields()
     m_editItem.SetFocus();
 }
 
-void CShoppingDlg::AddItem(const ItemRow& item)
-{
-    AddPrice(item.price);
-    m_list.InsertRow(0, item);
-}
-
-void CShoppingDlg::ApplyToRow(int row, const ItemRow& item)
-{
-    m_runningTotal.Subtract(m_list.GetItemText(row, 3));
-    m_list.SetItemText(row, 0, item.name);
-    m_list.SetItemText(row, 1, item.quantity);
-    m_list.SetItemText(row, 2, item.location);
-    m_list.SetItemText(row, 3, item.price);
-    AddPrice(item.price);
-}
-
 void CShoppingDlg::SetEditMode(bool editMode)
 {
     m_editMode = editMode;
@@ -51,13 +35,13 @@ void CShoppingDlg::OnAddButton()
         // With no item row current there is nothing to apply to: what was typed is
         // added as a new item rather than lost or written over a closing row.
         int row = m_list.SelectedRow();
-        if (IsItemRow(row))
-            ApplyToRow(row, typed);
+        if (m_rows.IsItemRow(row))
+            m_rows.ApplyToItem(row, typed);
         else
-            AddItem(typed);
+            m_rows.AddItem(typed);
         SetEditMode(false);
     } else {
-        AddItem(typed);
+        m_rows.AddItem(typed);
     }
     ResetEntryFields();
 }
@@ -65,9 +49,9 @@ void CShoppingDlg::OnAddButton()
 void CShoppingDlg::OnEdit()
 {
     int row = m_list.SelectedRow();
-    if (!IsItemRow(row))
+    if (!m_rows.IsItemRow(row))
         return;
-    ItemRow item = m_list.GetRow(row);
+    ItemRow item = m_rows.Row(row);
     m_editItem.SetWindowText(item.name);
     m_editQt.SetWindowText(item.quantity);
     m_editLocation.SetWindowText(item.location);

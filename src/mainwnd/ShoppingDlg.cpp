@@ -1,6 +1,7 @@
 #include "ShoppingDlg.h"
 
-#include "../font/ListFont.h"
+#include "../font/FontEditorDlg.h"
+#include "../listview/BulkRowChange.h"
 #include "../res/resource.h"
 #include "AboutDlg.h"
 
@@ -35,41 +36,42 @@ CString HelpPagePath()
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CShoppingDlg, CDialog)
-    ON_BN_CLICKED(IDC_ADD, OnAddButton)
-    ON_NOTIFY(NM_CLICK, IDC_LIST, OnListClick)
-    ON_NOTIFY(NM_RCLICK, IDC_LIST, OnListRightClick)
-    ON_NOTIFY(NM_DBLCLK, IDC_LIST, OnListDoubleClick)
+BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
+    // The window and its shell: here
+    ON_WM_SIZE()
     ON_WM_PAINT()
     ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
-    ON_WM_SIZE()
+    ON_COMMAND(ID_FILE_NEW, OnNew)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_HELP_ABOUT, OnAbout)
-    ON_COMMAND(ID_FILE_NEW, OnNew)
-    ON_COMMAND(ID_ITEM_CHECK, OnCheck)
-    ON_COMMAND(ID_ITEM_EDIT, OnEdit)
-    ON_COMMAND(ID_ITEM_DELETE, OnDelete)
-    ON_COMMAND(ID_ITEM_SPECIAL, OnSpecial)
-    ON_COMMAND(ID_ITEM_UP, OnUp)
-    ON_COMMAND(ID_ITEM_DOWN, OnDown)
-    ON_COMMAND(ID_ITEM_TOP, OnTop)
-    ON_COMMAND(ID_ITEM_BOTTOM, OnBottom)
-    ON_COMMAND(ID_OPTIONS_TOGGLE_HEADERS, OnToggleHeaders)
     ON_COMMAND(ID_HELP_HELP, OnHelp)
-    // List files and exports
+    ON_COMMAND(ID_OPTIONS_TOGGLE_HEADERS, OnToggleHeaders)
+    ON_COMMAND(ID_OPTIONS_LIST_FONT, OnChooseListFont)
+    // The file commands: here, carried out by CListFileCommands
     ON_COMMAND(ID_FILE_OPEN, OnOpen)
     ON_COMMAND(ID_FILE_ATTACH, OnAttach)
     ON_COMMAND(ID_FILE_SAVE, OnSave)
     ON_COMMAND(ID_EXPORT_TEXT, OnExportText)
     ON_COMMAND(ID_EXPORT_HTML, OnExportHtml)
-    // The list font
-    ON_COMMAND(ID_OPTIONS_LIST_FONT, OnChooseListFont)
+    // The entry panel: EntryPanel.cpp
+    ON_BN_CLICKED(IDC_ADD, OnAddButton)
+    ON_COMMAND(ID_ITEM_EDIT, OnEdit)
+    // The item menu: RowCommands.cpp
+    ON_COMMAND(ID_ITEM_CHECK, OnCheck)
+    ON_COMMAND(ID_ITEM_SPECIAL, OnSpecial)
+    ON_COMMAND(ID_ITEM_DELETE, OnDelete)
+    ON_COMMAND(ID_ITEM_UP, OnUp)
+    ON_COMMAND(ID_ITEM_DOWN, OnDown)
+    ON_COMMAND(ID_ITEM_TOP, OnTop)
+    ON_COMMAND(ID_ITEM_BOTTOM, OnBottom)
 END_MESSAGE_MAP()
 
 CShoppingDlg::CShoppingDlg(CWnd* parent)
-    : CDialog(IDD_GROMBLE_DIALOG, parent),
+    : CHandheldDialog(IDD_GROMBLE_DIALOG, parent),
       m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
-                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED)))
+                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED))),
+      m_rows(m_list),
+      m_files(*this, m_rows, m_list)
 {
 }
 
@@ -77,7 +79,7 @@ CShoppingDlg::~CShoppingDlg() = default;
 
 void CShoppingDlg::DoDataExchange(CDataExchange* dx)
 {
-    CDialog::DoDataExchange(dx);
+    CHandheldDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_ADD, m_btnAdd);
     DDX_Control(dx, IDC_LOCATION, m_editLocation);
     DDX_Control(dx, IDC_PRICE, m_editPrice);
@@ -88,7 +90,7 @@ void CShoppingDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CShoppingDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CHandheldDialog::OnInitDialog();
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -97,7 +99,7 @@ BOOL CShoppingDlg::OnInitDialog()
     m_menuBar.SetButtonSize(23, 21);
     m_menuBar.SetBitmapSize(16, 15);
 
-    InitBackground();
+    m_background.Load(*this);
 
     m_marks.Create(IDB_MARKS, 16, 1, RGB(255, 255, 255));
     m_list.SetImageList(m_marks, LVSIL_SMALL);
@@ -108,14 +110,14 @@ BOOL CShoppingDlg::OnInitDialog()
     m_editItem.SetFocus();
 
     m_list.SetItemMenu(IDR_ITEMMENU, m_hWnd, true);
-    InsertClosingRows();
+    m_rows.InsertClosingRows();
     m_btnAdd.SetIcon(IDI_ADD, 32, 32);
     // Enter in a field taps the button, which is no longer a default push button.
     SetDefID(IDC_ADD);
 
     ListFontSettings settings = StartupListFontSettings();
-    RestoreSystemList(settings);
-    CreateListFont(settings);
+    m_files.RestoreSystemList(settings);
+    m_list.SetListFont(settings);
     // The Item field has the focus already; the dialog manager would hand it to the
     // first control in tab order, which is now the list (OnSize puts it on top).
     return FALSE;
@@ -123,9 +125,9 @@ BOOL CShoppingDlg::OnInitDialog()
 
 BOOL CShoppingDlg::DestroyWindow()
 {
-    StoreSystemList();
-    ReleaseBackground();
-    return CDialog::DestroyWindow();
+    m_files.StoreSystemList();
+    m_background.Release();
+    return CHandheldDialog::DestroyWindow();
 }
 
 void CShoppingDlg::OnSize(UINT, int, int)
@@ -162,14 +164,59 @@ void CShoppingDlg::OnToggleHeaders()
     m_list.ShowHeader(m_headersShown);
 }
 
-void CShoppingDlg::OnListClick(NMHDR*, LRESULT*) {}
-
-void CShoppingDlg::OnListRightClick(NMHDR*, LRESULT* result)
+void CShoppingDlg::OnPaint()
 {
-    *result = 0;
+    CPaintDC dc(m_hWnd);
+    m_background.Paint(dc);
 }
 
-void CShoppingDlg::OnListDoubleClick(NMHDR*, LRESULT* result)
+LRESULT CShoppingDlg::OnCtlColorStatic(WPARAM dc, LPARAM control)
 {
-    *result = 0;
+    ::SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
+    return reinterpret_cast<LRESULT>(m_background.BrushFor(::GetDlgCtrlID(reinterpret_cast<HWND>(control))));
+}
+
+void CShoppingDlg::OnNew()
+{
+    if (MessageBox(L"Do you want to clear the list?", L"Warning", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    CBulkRowChange bulk(m_list);
+    m_rows.ClearItems();
+}
+
+void CShoppingDlg::OnChooseListFont()
+{
+    CFontEditorDlg editor;
+    editor.m_lf = m_list.GetListFontSettings();
+    if (editor.DoModal() != IDOK)
+        return;
+    m_list.SetListFont(editor.m_lf);
+    // The rows the editor uncovers keep their old pixels where the window system
+    // composes windows (Wine, desktop Windows): they are drawn again in the new font.
+    m_list.Invalidate();
+}
+
+void CShoppingDlg::OnOpen()
+{
+    m_files.Open();
+}
+
+void CShoppingDlg::OnAttach()
+{
+    m_files.Attach();
+}
+
+void CShoppingDlg::OnSave()
+{
+    m_files.Save();
+}
+
+void CShoppingDlg::OnExportText()
+{
+    m_files.ExportText();
+}
+
+void CShoppingDlg::OnExportHtml()
+{
+    m_files.ExportHtml();
 }

@@ -1,60 +1,58 @@
 // The main window: the entry panel, the list and the bar along the bottom.
+// Every command of the menus, the tool bar and the item menu is handled here;
+// the message map in ShoppingDlg.cpp names each handler's file.
 #pragma once
 
-#include "../framework/Button.h"
-#include "../framework/Dialog.h"
 #include "../framework/Edit.h"
-#include "../framework/Gdi.h"
 #include "../framework/ImageList.h"
-#include "../list/RunningTotal.h"
+#include "../list/ShoppingList.h"
 #include "../listview/ItemListCtrl.h"
+#include "../shell/HandheldDialog.h"
 #include "../shell/MenuBar.h"
+#include "BackgroundSkin.h"
 #include "IconButton.h"
+#include "ListFileCommands.h"
 
-#include <cstdio>
-#include <functional>
-
-class CShoppingDlg : public CDialog {
+class CShoppingDlg : public CHandheldDialog {
 public:
     explicit CShoppingDlg(CWnd* parent = nullptr);
     ~CShoppingDlg() override;
 
+    // Stores the system list before the window goes, whichever way it is closed.
     BOOL DestroyWindow() override;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    DECLARE_MESSAGE_MAP()
 
-    // Layout and the shell's commands (ShoppingDlg.cpp)
+private:
+    // The window and its shell (ShoppingDlg.cpp)
     void OnSize(UINT type, int cx, int cy);
+    void OnPaint();
+    LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control);
     void OnExit();
     void OnAbout();
     void OnHelp();
     void OnToggleHeaders();
-    void OnListClick(NMHDR* header, LRESULT* result);
-    void OnListRightClick(NMHDR* header, LRESULT* result);
-    void OnListDoubleClick(NMHDR* header, LRESULT* result);
+    void OnNew();
+    void OnChooseListFont();
+
+    // The file commands (ShoppingDlg.cpp, carried out by ListFileCommands.cpp)
+    void OnOpen();
+    void OnAttach();
+    void OnSave();
+    void OnExportText();
+    void OnExportHtml();
 
     // The entry panel (EntryPanel.cpp)
     void OnAddButton();
     void OnEdit();
+    ItemRow ReadEntryFields() const;
+    void ResetEntryFields();
+    void SetEditMode(bool editMode);
 
-    // The painted background (Background.cpp)
-    void InitBackground();
-    void ReleaseBackground();
-    void OnPaint();
-    LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control);
-
-    // The rows, the closing rows and the running total (list/ShoppingList.cpp)
-    void AddPrice(const CString& price);
-    void SubtractPrice(const CString& price);
-    void InsertClosingRows();
-    void ResetClosingRows();
-    // The first two steps of ResetClosingRows: a total of 0 and no rows at all.
-    void RemoveAllRows();
-    void OnNew();
-
-    // The commands of the item menu (list/RowCommands.cpp)
+    // The item menu's commands on the current row (RowCommands.cpp)
     void OnCheck();
     void OnSpecial();
     void OnDelete();
@@ -62,28 +60,7 @@ protected:
     void OnDown();
     void OnTop();
     void OnBottom();
-
-    // List files, the system list file and the exports (files/FileCommands.cpp)
-    void OnOpen();
-    void OnAttach();
-    void OnSave();
-    void OnExportText();
-    void OnExportHtml();
-    void StoreSystemList();
-    // settings: the ListFontSettings with their start-up values, updated from the file.
-    void RestoreSystemList(LOGFONTW& settings);
-    // Inserts an item read from a file at index and counts its price.
-    void InsertFileRow(int index, const ItemRow& row);
-    // Asks for a list file and hands it, once it is open, to read with the list's
-    // redraw held; a file that cannot be read changes nothing and is reported.
-    void ReadChosenListFile(const std::function<void(std::FILE*)>& read);
-    // The system list file's full path, fixed when it is restored.
-    CString m_systemListPath;
-
-    // The list font (font/ChooseListFont.cpp)
-    void OnChooseListFont();
-
-    DECLARE_MESSAGE_MAP()
+    void MoveCurrentItem(int (CShoppingList::*move)(int));
 
     CIconButton m_btnAdd;
     CEdit m_editLocation;
@@ -91,29 +68,15 @@ protected:
     CEdit m_editQt;
     CEdit m_editItem;
     CItemListCtrl m_list;
-    HICON m_hIcon;
+    HICON m_hIcon;  // shared with the system, which releases it
     CImageList m_marks;
     CMenuBar m_menuBar;
-    CBitmap m_hbmBackground;
-    CBrush m_hbrList;
-    CBrush m_hbrItemLabel;
-    CBrush m_hbrLocationLabel;
-    CBrush m_hbrPriceLabel;
+    CBackgroundSkin m_background;
 
-    CRunningTotal m_runningTotal;
+    CShoppingList m_rows;
+    CListFileCommands m_files;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
     // The list's column header is shown.
     bool m_headersShown = true;
-
-    bool IsItemRow(int row) const;
-
-private:
-    void WriteTotalRow(const CString& totalText);
-    ItemRow ReadEntryFields() const;
-    void ResetEntryFields();
-    void AddItem(const ItemRow& item);
-    void ApplyToRow(int row, const ItemRow& item);
-    void SetEditMode(bool editMode);
-    void MoveCurrentItem(bool (CItemListCtrl::*move)(int));
 };

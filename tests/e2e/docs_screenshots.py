@@ -3,7 +3,7 @@
 import os
 import sys
 
-from gromble_driver import Gromble, fresh_folder, run, windows_named
+from gromble_driver import Gromble, fresh_folder, run
 
 
 def main():
@@ -19,16 +19,17 @@ def main():
         main_id = app.window.id
         app.screenshot_of_window("main", main_id, os.path.join(docs, "main-window.png"))
 
-        app.window.click(150, app.row_y(1))           # the item menu on the jam
+        app.new_window_after(lambda: app.window.click(150, app.row_y(1)), "the item menu on the jam")
         shot = app.screenshot("menu")
         run("convert", shot, "-crop", "330x330+%d+%d" % (app.window.x, app.window.y), "+repage",
             os.path.join(docs, "item-menu.png"))
         app.key("Escape")
 
         app.menu("Options", 2)                        # Choose List Font
-        editor = windows_named("Gromble List Font Editor")[0]
+        editor = app.window_with_keyboard("Gromble List Font Editor")
         app.screenshot_of_window("editor", editor, os.path.join(docs, "font-editor.png"))
         app.key("Escape")
+        app.wait_until_gone("Gromble List Font Editor")
         app.exit_from_menu()
     finally:
         app.kill()

@@ -1,6 +1,12 @@
 """Drives the real gromble.exe under Wine as a person does: keys, clicks, menus,
 message boxes and file dialogs through xdotool on the X display, and reads back
-what the program wrote and what it shows."""
+what the program wrote and what it shows.
+
+Nothing waits a fixed time: a step waits, polling, for what it needs to see. Keys
+go out once the program has the keyboard and reach the window it has made active,
+in the order sent; a click goes out once its window is the program's only one shown
+(see Window.click_on_screen). Results are read once they are there: a window with a
+title, a file with its contents, an ended process, a screenshot that shows what it must."""
 
 import os
 import shutil
@@ -13,6 +19,16 @@ BAR_TOP = 268
 LIST_TOP = 62
 HEADER_HEIGHT = 18
 ROW_HEIGHT = 17
+
+POLL_INTERVAL = 0.05
+TIMEOUT = 20.0
+# Two clicks this close in time and place make a double click (the platform's
+# defaults are 500 ms and a 4 x 4 pixel square); a second single click waits.
+DOUBLE_CLICK_TIME = 0.5
+DOUBLE_CLICK_DISTANCE = 2
+# Between keys: every character typed here is on the display's keymap, so no key is
+# remapped on the way (the program reads the keys in the order they were sent).
+KEY_DELAY_MS = 5
 
 
 class JourneyFailure(AssertionError):
@@ -27,19 +43,24 @@ def run(*args, check=True):
     return result.stdout
 
 
-def windows_named(title):
-    out = run("xdotool", "search", "--name", "^%s$" % title, check=False)
-    return [w for w in out.split() if w]
+def windows_named(title, visible_only=False):
+    args = ["xdotool", "search"] + (["--onlyvisible"] if visible_only else []) + ["--name", "^%s$" % title]
+    return run(*args, check=False).split()
 
 
-def wait_for(predicate, what, timeout=20.0):
+def focused_window():
+    return run("xdotool", "getwindowfocus", check=False).strip()
+
+
+def wait_for(predicate, what, timeout=TIMEOUT):
     deadline = time.time() + timeout
-    while time.time() < deadline:
+    while True:
         value = predicate()
         if value:
             return value
-        time.sleep(0.1)
-    raise JourneyFailure("timed out waiting for " + what)
+        if time.time() >= deadline:
+            raise JourneyFailure("timed out waiting for " + what)
+        time.sleep(POLL_INTERVAL)
 
 
 def windows_path(path):
@@ -47,11 +68,22 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-class Window:
-    """A top-level Wine window; client coordinates from its frame and known client width."""
+def pointer_window():
+    out = run("xdotool", "getmouselocation", "--shell", check=False)
+    return dict(line.split("=", 1) for line in out.split()).get("WINDOW")
 
-    def __init__(self, window_id, client_width):
+
+def windows_shown_by(pid):
+    return run("xdotool", "search", "--onlyvisible", "--pid", str(pid), check=False).split()
+
+
+class Window:
+    """A top-level window of the program; client coordinates from its frame and known client width."""
+    last_click = None   # (time, x, y) on the screen
+
+    def __init__(self, window_id, client_width, pid):
         self.id = window_id
+        self.pid = pid
         out = run("xdotool", "getwindowgeometry", "--shell", window_id)
         geometry = dict(line.split("=", 1) for line in out.split())
         self.x, self.y = int(geometry["X"]), int(geometry["Y"])
@@ -60,10 +92,24 @@ class Window:
         self.client_y = self.y + border + CAPTION_HEIGHT
 
     def click(self, x, y, button=1):
-        run("xdotool", "mousemove", str(self.client_x + x), str(self.client_y + y))
-        time.sleep(0.05)
-        run("xdotool", "click", str(button))
-        time.sleep(0.25)
+        self.click_on_screen(self.client_x + x, self.client_y + y, button)
+
+    def click_on_screen(self, x, y, button=1):
+        """The program routes a click when it reads it, which may be before it has handled
+        the input sent earlier: while a menu or a box of it is still open, that would take
+        the click. So a click waits until this window is the program's only one shown and
+        is under the pointer; and it is never the second click of a double click."""
+        if Window.last_click is not None:
+            then, last_x, last_y = Window.last_click
+            near = abs(x - last_x) <= DOUBLE_CLICK_DISTANCE and abs(y - last_y) <= DOUBLE_CLICK_DISTANCE
+            wait = then + DOUBLE_CLICK_TIME + 0.05 - time.time()
+            if near and wait > 0:
+                time.sleep(wait)
+        run("xdotool", "mousemove", str(x), str(y))
+        wait_for(lambda: windows_shown_by(self.pid) == [self.id] and pointer_window() == self.id,
+                 "window %s alone and under the pointer at %d, %d" % (self.id, x, y))
+        run("xdotool", "click", "--delay", "0", str(button))
+        Window.last_click = (time.time(), x, y)
 
 
 class Gromble:
@@ -77,16 +123,17 @@ class Gromble:
     # Starting and ending
 
     def start(self):
-        if windows_named("Gromble"):
+        # A Gromble that has just ended may still have its window for a moment.
+        try:
+            wait_for(lambda: not windows_named("Gromble"), "", timeout=5.0)
+        except JourneyFailure:
             raise JourneyFailure("another Gromble window is already open")
         self.process = subprocess.Popen(["wine", self.exe], cwd=self.folder, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        window_id = wait_for(lambda: (windows_named("Gromble") or [None])[0], "the main window")
-        time.sleep(0.5)
-        self.window = Window(window_id, CLIENT_WIDTH)
+        self.window = Window(self.window_with_keyboard("Gromble"), CLIENT_WIDTH, self.process.pid)
         return self
 
-    def wait_until_closed(self, timeout=20.0):
+    def wait_until_closed(self, timeout=TIMEOUT):
         try:
             self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -101,24 +148,50 @@ class Gromble:
 
     def close_with_close_box(self):
         # The close box stands at the caption's right end.
-        run("xdotool", "mousemove", str(self.window.client_x + CLIENT_WIDTH - 9), str(self.window.y + 10))
-        run("xdotool", "click", "1")
+        self.window.click_on_screen(self.window.client_x + CLIENT_WIDTH - 9, self.window.y + 10)
         self.wait_until_closed()
 
     def exit_from_menu(self):
         self.menu("Menu", 8)  # New, Open, Attach, Save, Export, Help, About, Exit
         self.wait_until_closed()
 
+    # Windows
+
+    def window_with_keyboard(self, title):
+        """Waits until a window with this title is shown and the keyboard is with the
+        program; returns the window's id. The program hands the keys it gets to its
+        active window, whichever of its windows the display gives them to."""
+        def ready():
+            shown = windows_named(title, visible_only=True)
+            return shown[0] if shown and self.has_keyboard() else None
+        return wait_for(ready, "the \"%s\" window with the keyboard" % title)
+
+    def has_keyboard(self):
+        focus = focused_window()
+        return bool(focus) and focus in windows_shown_by(self.process.pid)
+
+    def wait_for_keyboard(self):
+        wait_for(self.has_keyboard, "the keyboard to be with the program")
+
+    def new_window_after(self, action, what):
+        """Runs action, then waits for a window of the program shown that was not shown
+        before (a menu, say); returns its id."""
+        before = set(windows_shown_by(self.process.pid))
+        action()
+        return wait_for(lambda: next((w for w in windows_shown_by(self.process.pid) if w not in before), None), what)
+
+    def wait_until_gone(self, title):
+        wait_for(lambda: not windows_named(title), "the \"%s\" window to close" % title)
+
     # Input
 
     def key(self, *keys):
-        for k in keys:
-            run("xdotool", "key", k)
-            time.sleep(0.08)
+        self.wait_for_keyboard()
+        run("xdotool", "key", "--delay", str(KEY_DELAY_MS), *keys)
 
     def type(self, text):
-        run("xdotool", "type", "--delay", "30", text)
-        time.sleep(0.1)
+        self.wait_for_keyboard()
+        run("xdotool", "type", "--delay", str(KEY_DELAY_MS), text)
 
     def fill_field(self, x, y, text):
         """Clicks into an entry field, replaces its text and leaves the focus there."""
@@ -141,39 +214,33 @@ class Gromble:
         self.window.click(10, self.row_y(row))
 
     def row_menu(self, row, position):
-        """Opens the item menu on a row and picks the entry at position (separators skipped)."""
+        """Opens the item menu on a row and picks the entry at position (separators skipped).
+        The menu opens within the tap, so the keys that follow reach it."""
         self.window.click(120, self.row_y(row))
-        time.sleep(0.3)
         self.key(*(["Down"] * position), "Return")
-        time.sleep(0.3)
 
     def menu(self, button, position, submenu_position=None):
         x = 30 if button == "Menu" else 95
         self.window.click(x, BAR_TOP + 13)
-        time.sleep(0.3)
-        self.key(*(["Down"] * position))
+        keys = ["Down"] * position
         if submenu_position is not None:
-            self.key("Right", *(["Down"] * (submenu_position - 1)))
-        self.key("Return")
-        time.sleep(0.3)
+            keys += ["Right"] + ["Down"] * (submenu_position - 1)
+        self.key(*keys, "Return")
 
     def tool_button(self, index):
         """One of the four tool buttons right of Options: New, Open, Save, Help."""
         self.window.click(157 + 24 * index, BAR_TOP + 13)
 
     def answer(self, caption, key):
-        wait_for(lambda: windows_named(caption), "the \"%s\" box" % caption)
-        time.sleep(0.2)
+        self.window_with_keyboard(caption)
         self.key(key)
-        wait_for(lambda: not windows_named(caption), "the \"%s\" box to close" % caption)
+        self.wait_until_gone(caption)
 
     def choose_file(self, title, path):
-        wait_for(lambda: windows_named(title), "the \"%s\" dialog" % title)
-        time.sleep(0.5)
+        self.window_with_keyboard(title)
         self.type(windows_path(path))
         self.key("Return")
-        wait_for(lambda: not windows_named(title), "the \"%s\" dialog to close" % title)
-        time.sleep(0.3)
+        self.wait_until_gone(title)
 
     # What it wrote and what it shows
 
@@ -181,8 +248,39 @@ class Gromble:
         with open(os.path.join(self.folder, name), "rb") as f:
             return f.read()
 
-    def picture(self, name):
-        return Picture(self.screenshot(name))
+    def file_when(self, name, is_written, what):
+        """The file's bytes once is_written(bytes) holds; the program may still be writing it."""
+        state = {"bytes": None}
+
+        def written():
+            try:
+                state["bytes"] = self.file(name)
+            except OSError:
+                return False
+            return is_written(state["bytes"])
+        try:
+            wait_for(written, what)
+        except JourneyFailure:
+            raise JourneyFailure("%s: %s is %r" % (what, name, state["bytes"]))
+        return state["bytes"]
+
+    def expect_file(self, name, expected, what):
+        self.file_when(name, lambda data: data == expected, what)
+
+    def picture_when(self, name, failures_in, timeout=TIMEOUT):
+        """A screenshot once failures_in(picture) finds nothing wrong; raises with the
+        last failures when the screen does not come to show it. The screenshot is kept."""
+        deadline = time.time() + timeout
+        while True:
+            picture = Picture.of_screen()
+            failures = failures_in(picture)
+            if not failures or time.time() >= deadline:
+                break
+            time.sleep(POLL_INTERVAL)
+        picture.save(self.screenshot_path(name))
+        if failures:
+            raise JourneyFailure("; ".join(failures))
+        return picture
 
     def screenshot_of_window(self, name, window_id, path):
         """One top-level window, cut out of the screen, for the documentation."""
@@ -193,18 +291,32 @@ class Gromble:
         run("convert", shot, "-crop", "%sx%s+%s+%s" % (g["WIDTH"], g["HEIGHT"], g["X"], g["Y"]), "+repage", path)
         return path
 
-    def screenshot(self, name):
-        os.makedirs(self.screenshots, exist_ok=True)
-        path = os.path.join(self.screenshots, name + ".png")
-        run("import", "-window", "root", path)
+    def screenshot(self, name, quiet=0.3, timeout=5.0):
+        """The screen once it has not changed for quiet seconds: the input sent so far has
+        been handled and painted. A blinking caret leaves quiet spells long enough."""
+        picture = Picture.of_screen()
+        changed = time.time()
+        deadline = changed + timeout
+        while time.time() - changed < quiet and time.time() < deadline:
+            time.sleep(POLL_INTERVAL)
+            current = Picture.of_screen()
+            if current.pixels != picture.pixels:
+                changed = time.time()
+            picture = current
+        path = self.screenshot_path(name)
+        picture.save(path)
         return path
+
+    def screenshot_path(self, name):
+        os.makedirs(self.screenshots, exist_ok=True)
+        return os.path.join(self.screenshots, name + ".png")
 
 
 class Picture:
-    """A screenshot's pixels, read through ImageMagick as a binary PPM."""
+    """The screen's pixels, read through ImageMagick as a binary PPM."""
 
-    def __init__(self, path):
-        data = subprocess.run(["convert", path, "ppm:-"], stdout=subprocess.PIPE, check=True).stdout
+    def __init__(self, data):
+        self.data = data
         fields = []
         at = 0
         while len(fields) < 4:
@@ -217,6 +329,14 @@ class Picture:
             at = end
         self.width, self.height = int(fields[1]), int(fields[2])
         self.pixels = data[at + 1:]
+
+    @staticmethod
+    def of_screen():
+        return Picture(subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], stdout=subprocess.PIPE,
+                                      stderr=subprocess.DEVNULL, check=True).stdout)
+
+    def save(self, path):
+        subprocess.run(["convert", "ppm:-", path], input=self.data, check=True)
 
     def rgb(self, x, y):
         at = 3 * (y * self.width + x)

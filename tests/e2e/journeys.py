@@ -7,6 +7,7 @@ import traceback
 from gromble_driver import Gromble, JourneyFailure, fresh_folder
 
 FRESH_SYSTEM_LIST = b"2\n0\n10 0 0 0 1\nTahoma\n"
+FONT_EDITOR = "Gromble List Font Editor"
 
 
 def expect_equal(actual, expected, what):
@@ -79,7 +80,7 @@ def files(app):
     app.tap_mark(1)                                   # Bread ticked
     app.tool_button(2)                                # Save
     app.choose_file("Save As", os.path.join(folder, "list.grl"))
-    expect_equal(app.file("list.grl"), TWO_ITEMS, "the saved list")
+    app.expect_file("list.grl", TWO_ITEMS, "the saved list")
 
     app.tool_button(0)                                # New
     app.answer("Warning", "y")
@@ -89,15 +90,15 @@ def files(app):
     app.choose_file("Open", os.path.join(folder, "list.grl"))
     app.menu("Menu", 4)                               # Save
     app.choose_file("Save As", os.path.join(folder, "twice.grl"))
-    expect_equal(app.file("twice.grl"), b"6\n" + TWO_ITEMS[2:] + TWO_ITEMS[2:], "the list opened and attached")
+    app.expect_file("twice.grl", b"6\n" + TWO_ITEMS[2:] + TWO_ITEMS[2:], "the list opened and attached")
 
     app.menu("Menu", 5, submenu_position=2)           # Export, Text
     app.choose_file("Save As", os.path.join(folder, "list.txt"))
-    expect_equal(app.file("list.txt"), TEXT_EXPORT, "the text export")
+    app.expect_file("list.txt", TEXT_EXPORT, "the text export")
 
     app.menu("Menu", 5, submenu_position=1)           # Export, HTML
     app.choose_file("Save As", os.path.join(folder, "list.html"))
-    page = app.file("list.html")
+    page = app.file_when("list.html", lambda page: page.endswith(b"</html>"), "the HTML export")
     head = (b"<html> \n <head> \n <title>Shopping List</title> \n </head> \n <body> \n <div align='center'> \n"
             b"  <p align='left'><strong>Shopping List: </strong></p><div align='left'> \n"
             b" <table width='240' border='1'> \n <tr> \n<th scope='col'>Check</th> \n <th scope='col'>Name</th> \n"
@@ -115,12 +116,14 @@ def files(app):
 def font(app):
     app.start()
     app.menu("Options", 2)                            # Choose List Font
+    app.window_with_keyboard(FONT_EDITOR)
     app.key("Tab", "Tab")                             # the size box
     app.key("End", "shift+Home", "BackSpace")
     app.type("14")
     app.key("Tab", "Tab", "space")                    # Bold
     app.screenshot("font-editor")
     app.key("Return")                                 # Apply
+    app.wait_until_gone(FONT_EDITOR)
     app.close_with_close_box()
     stored = app.file("GRSystemList.grl")
     expect_equal(stored, b"2\n0\n14 1 0 0 1\nTahoma\n", "the list font stored at close")
@@ -161,41 +164,42 @@ def looks(app):
     app.add_item("Milk", "1", "Market", "3")
     app.add_item("A name far too long for its column", "2", "Market", "4")
     app.tap_mark(1)                                  # Milk is current now, and ticked
-    shot = app.picture("looks")
     w = app.window
 
-    def at(x, y):
-        return shot.rgb(w.client_x + x, w.client_y + y)
+    def failures_in(shot):
+        failures = []
 
-    failures = []
+        def at(x, y):
+            return shot.rgb(w.client_x + x, w.client_y + y)
 
-    def expect(actual, expected, what):
-        if actual != expected:
-            failures.append("%s: expected %s, got %s" % (what, expected, actual))
+        def expect(actual, expected, what):
+            if actual != expected:
+                failures.append("%s: expected %s, got %s" % (what, expected, actual))
 
-    for y in range(59, 62):                          # between the panel and the list
-        for x in (0, 60, 120, 239):
-            expect(at(x, y), rows[y], "gradient at %d, %d" % (x, y))
-    for y in range(0, 33):                           # the gap right of the Item label
-        expect(at(33, y), rows[y], "gradient at 33, %d" % y)
-    for x, y in ((0, 9), (29, 9), (0, 38), (51, 38), (123, 38), (154, 38)):
-        expect(at(x, y), rows[y], "label background at %d, %d" % (x, y))
-    list_left = 2                                    # inside the list's two-pixel edge
-    first_row_top = 62 + 1 + 19                      # below the edge and the header
-    empty_y = first_row_top + 17 * 5
-    expect(at(120, empty_y), LIST_BACK, "the list's background below the rows")
-    row_top = first_row_top + 17 * 1
-    below_mark = row_top + 16
-    label_left = list_left + 18                      # right of the 2-px inset and the 16-px mark
-    expect(at(label_left - 1, below_mark), LIST_BACK, "left of the highlight, under the mark")
-    highlight = at(label_left, below_mark)
-    if highlight == LIST_BACK:
-        failures.append("the highlight does not start at the label's left edge")
-    expect(at(list_left + 200, below_mark), highlight, "the highlight reaches the right edge")
-    expect(at(label_left, row_top - 1), LIST_BACK, "the row above is not highlighted")
+        for y in range(59, 62):                      # between the panel and the list
+            for x in (0, 60, 120, 239):
+                expect(at(x, y), rows[y], "gradient at %d, %d" % (x, y))
+        for y in range(0, 33):                       # the gap right of the Item label
+            expect(at(33, y), rows[y], "gradient at 33, %d" % y)
+        for x, y in ((0, 9), (29, 9), (0, 38), (51, 38), (123, 38), (154, 38)):
+            expect(at(x, y), rows[y], "label background at %d, %d" % (x, y))
+        list_left = 2                                # inside the list's two-pixel edge
+        first_row_top = 62 + 1 + 19                  # below the edge and the header
+        empty_y = first_row_top + 17 * 5
+        expect(at(120, empty_y), LIST_BACK, "the list's background below the rows")
+        row_top = first_row_top + 17 * 1
+        below_mark = row_top + 16
+        label_left = list_left + 18                  # right of the 2-px inset and the 16-px mark
+        expect(at(label_left - 1, below_mark), LIST_BACK, "left of the highlight, under the mark")
+        highlight = at(label_left, below_mark)
+        if highlight == LIST_BACK:
+            failures.append("the highlight does not start at the label's left edge")
+        expect(at(list_left + 200, below_mark), highlight, "the highlight reaches the right edge")
+        expect(at(label_left, row_top - 1), LIST_BACK, "the row above is not highlighted")
+        return failures
+
+    app.picture_when("looks", failures_in)
     app.exit_from_menu()
-    if failures:
-        raise JourneyFailure("; ".join(failures))
 
 
 JOURNEYS = {

@@ -52,12 +52,12 @@ void RemoveTree(const std::wstring& path)
 }
 
 void (*g_whenModal)() = nullptr;
+UINT_PTR g_modalTimer = 0;
 
-void CALLBACK RunWhenModal(HWND, UINT, UINT_PTR timer, DWORD)
+void CALLBACK RunWhenModal(HWND, UINT, UINT_PTR, DWORD)
 {
-    ::KillTimer(nullptr, timer);
     void (*fn)() = g_whenModal;
-    g_whenModal = nullptr;
+    StopWaitingForModalLoop();
     if (fn != nullptr)
         fn();
 }
@@ -113,7 +113,7 @@ void MainWindowTest::TearDown()
 
 void MainWindowTest::OpenWindow()
 {
-    m_dialog = std::make_unique<ShoppingDlgProbe>();
+    m_dialog = std::make_unique<CShoppingDlg>();
     ASSERT_TRUE(m_dialog->Create(IDD_GROMBLE_DIALOG)) << "the main window could not be created";
 }
 
@@ -182,16 +182,46 @@ void MainWindowTest::FocusRow(int row)
     ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+void MainWindowTest::ClearFocus()
+{
+    LVITEMW clear = {};
+    clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+}
+
+int MainWindowTest::FocusedRow() const
+{
+    return static_cast<int>(::SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+void MainWindowTest::SetMarkOfFocusedRow(int mark)
+{
+    const UINT command = mark == MarkTick || mark == MarkCross ? ID_ITEM_CHECK : ID_ITEM_SPECIAL;
+    const int row = FocusedRow();
+    for (int step = 0; step < 3 && ListMark(List(), row) != mark; ++step)
+        SendCommand(command);
+    ASSERT_EQ(ListMark(List(), row), mark) << "row " << row << " cannot be given this mark";
+}
+
 void MainWindowTest::PutItem(const ShownRow& row)
 {
-    ItemRow item;
-    item.mark = row.mark;
-    item.name = row.name.c_str();
-    item.quantity = row.quantity.c_str();
-    item.location = row.location.c_str();
-    item.price = row.price.c_str();
-    m_dialog->m_list.InsertRow(0, item);
-    m_dialog->AddPrice(item.price);
+    const int fields[] = {IDC_ITEM, IDC_QT, IDC_LOCATION, IDC_PRICE};
+    const std::wstring texts[] = {row.name, row.quantity, row.location, row.price};
+    std::wstring typed[4];
+    for (int i = 0; i < 4; ++i) {
+        typed[i] = FieldText(fields[i]);
+        SetFieldText(fields[i], texts[i]);
+    }
+    const int focused = FocusedRow();
+    TapAddButton();
+    FocusRow(0);
+    SetMarkOfFocusedRow(row.mark);
+    if (focused >= 0)
+        FocusRow(focused + 1);  // the new row pushed it down
+    else
+        ClearFocus();
+    for (int i = 0; i < 4; ++i)
+        SetFieldText(fields[i], typed[i]);
 }
 
 void PumpMessages()
@@ -209,8 +239,21 @@ void PumpMessages()
 
 void WhenModalLoopRuns(void (*fn)())
 {
+    StopWaitingForModalLoop();
+    if (fn == nullptr)
+        return;
     g_whenModal = fn;
-    ::SetTimer(nullptr, 0, 10, &RunWhenModal);
+    g_modalTimer = ::SetTimer(nullptr, 0, 10, &RunWhenModal);
+}
+
+bool StopWaitingForModalLoop()
+{
+    bool waiting = g_modalTimer != 0;
+    if (waiting)
+        ::KillTimer(nullptr, g_modalTimer);
+    g_modalTimer = 0;
+    g_whenModal = nullptr;
+    return waiting;
 }
 
 HWND FindTopLevelWindow(const wchar_t* caption)

@@ -27,21 +27,6 @@ struct ShownRow {
 };
 void PrintTo(const ShownRow& row, std::ostream* out);
 
-// The main window with its list operations within reach of a test.
-class ShoppingDlgProbe : public CShoppingDlg {
-public:
-    using CShoppingDlg::AddPrice;
-    using CShoppingDlg::SubtractPrice;
-    using CShoppingDlg::m_list;
-    using CShoppingDlg::m_btnAdd;
-    using CShoppingDlg::m_hbmBackground;
-    using CShoppingDlg::m_hbrList;
-    using CShoppingDlg::m_hbrItemLabel;
-    using CShoppingDlg::m_hbrLocationLabel;
-    using CShoppingDlg::m_hbrPriceLabel;
-    using CShoppingDlg::OnCtlColorStatic;
-};
-
 // A folder of its own for a test, made current while it lives, removed at the end.
 class ScratchFolder {
 public:
@@ -77,7 +62,14 @@ protected:
     void PressEnterIn(int id);
     // Gives a row the focused state, as a tap on it does.
     void FocusRow(int row);
-    // Inserts an item row at the top and counts its price, as the program's commands do.
+    // Leaves no row with the focused or selected state.
+    void ClearFocus();
+    // The row with the focused state, -1 when none has it.
+    int FocusedRow() const;
+    // Gives the current row mark through Check and Special.
+    void SetMarkOfFocusedRow(int mark);
+    // Adds an item with the entry panel and gives it its mark; the fields and the
+    // current row stay as they were.
     void PutItem(const ShownRow& row);
 
     static ShownRow Separator() { return {2, L"----", L"---", L"---", L"---"}; }
@@ -85,13 +77,15 @@ protected:
 
     std::unique_ptr<ScratchFolder> m_folder;
     std::unique_ptr<TestPrompts> m_prompts;
-    std::unique_ptr<ShoppingDlgProbe> m_dialog;
+    std::unique_ptr<CShoppingDlg> m_dialog;
 };
 
 // Handles every message waiting in this thread's queue.
 void PumpMessages();
-// Calls fn once the next modal loop of this thread has started.
+// Calls fn once the next modal loop of this thread has started; nullptr stops waiting.
 void WhenModalLoopRuns(void (*fn)());
+// Stops waiting for a modal loop; true when fn had not been called yet.
+bool StopWaitingForModalLoop();
 // The visible top-level window of this process with this caption.
 HWND FindTopLevelWindow(const wchar_t* caption);
 

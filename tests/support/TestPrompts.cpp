@@ -14,6 +14,15 @@ std::string Narrow(const std::wstring& text)
     return narrow;
 }
 
+// "Text (*.txt)\0*.txt\0\0" as "Text (*.txt)|*.txt|", the form the program writes.
+std::wstring BarSeparated(const wchar_t* filter)
+{
+    std::wstring text;
+    for (const wchar_t* part = filter; part != nullptr && *part != L'\0'; part += wcslen(part) + 1)
+        text += std::wstring(part) + L'|';
+    return text;
+}
+
 }  // namespace
 
 TestPrompts::TestPrompts() : m_previous(AfxSetPrompts(this)) {}
@@ -39,8 +48,9 @@ int TestPrompts::MessageBox(HWND, const wchar_t* text, const wchar_t* caption, U
 
 INT_PTR TestPrompts::ChooseFile(CFileDialog& dialog)
 {
-    m_fileRequests.push_back({dialog.IsOpenDialog(), dialog.GetDefaultExtension().str(),
-                              dialog.GetInitialFileName().str(), dialog.GetFilter().str(), dialog.GetFlags()});
+    const OPENFILENAMEW& ofn = dialog.m_ofn;
+    m_fileRequests.push_back({dialog.m_bOpenFileDialog, ofn.lpstrDefExt ? ofn.lpstrDefExt : L"", ofn.lpstrFile,
+                              BarSeparated(ofn.lpstrFilter), ofn.Flags});
     if (m_paths.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return IDCANCEL;

@@ -1,5 +1,4 @@
-// The gradient behind the entry panel, and the labels drawn on it without a box.
-#include "ShoppingDlg.h"
+#include "BackgroundSkin.h"
 
 #include "../res/resource.h"
 
@@ -7,11 +6,12 @@ namespace {
 
 // A pattern brush holding the piece of the bitmap that lies under a control, so
 // that the control, filling from its own corner, continues the picture around it.
-HBRUSH MakeControlBrush(CWnd& parent, int id, HBITMAP bitmap)
+CBrush MakeControlBrush(CWnd& parent, int id, HBITMAP bitmap)
 {
+    CBrush brush;
     HWND control = ::GetDlgItem(parent.m_hWnd, id);
     if (control == nullptr)
-        return nullptr;
+        return brush;
     CRect place;
     ::GetWindowRect(control, &place);
     parent.ScreenToClient(&place);
@@ -22,28 +22,29 @@ HBRUSH MakeControlBrush(CWnd& parent, int id, HBITMAP bitmap)
     CBitmap piece;
     if (!source.CreateCompatibleDC(parentDc) || !target.CreateCompatibleDC(parentDc) ||
         !piece.CreateCompatibleBitmap(parentDc, place.Width(), place.Height()))
-        return nullptr;
+        return brush;
     {
         CSelectedObject sourceBitmap(source, bitmap);
         CSelectedObject targetBitmap(target, piece);
         target.BitBlt(0, 0, place.Width(), place.Height(), source, place.left, place.top, SRCCOPY);
     }
-    return ::CreatePatternBrush(piece);
+    brush.CreatePatternBrush(piece);
+    return brush;
 }
 
 }  // namespace
 
-void CShoppingDlg::InitBackground()
+void CBackgroundSkin::Load(CWnd& dialog)
 {
     if (!m_hbmBackground.LoadBitmap(IDB_BACKGROUND))
         return;
-    m_hbrList.Attach(MakeControlBrush(*this, IDC_LIST, m_hbmBackground));
-    m_hbrItemLabel.Attach(MakeControlBrush(*this, IDC_ITEM_LABEL, m_hbmBackground));
-    m_hbrLocationLabel.Attach(MakeControlBrush(*this, IDC_LOCATION_LABEL, m_hbmBackground));
-    m_hbrPriceLabel.Attach(MakeControlBrush(*this, IDC_PRICE_LABEL, m_hbmBackground));
+    m_hbrList = MakeControlBrush(dialog, IDC_LIST, m_hbmBackground);
+    m_hbrItemLabel = MakeControlBrush(dialog, IDC_ITEM_LABEL, m_hbmBackground);
+    m_hbrLocationLabel = MakeControlBrush(dialog, IDC_LOCATION_LABEL, m_hbmBackground);
+    m_hbrPriceLabel = MakeControlBrush(dialog, IDC_PRICE_LABEL, m_hbmBackground);
 }
 
-void CShoppingDlg::ReleaseBackground()
+void CBackgroundSkin::Release()
 {
     m_hbmBackground.DeleteObject();
     m_hbrList.DeleteObject();
@@ -52,9 +53,8 @@ void CShoppingDlg::ReleaseBackground()
     m_hbrPriceLabel.DeleteObject();
 }
 
-void CShoppingDlg::OnPaint()
+void CBackgroundSkin::Paint(CDC& dc) const
 {
-    CPaintDC dc(m_hWnd);
     if (m_hbmBackground.IsEmpty())
         return;
     CDC memory;
@@ -65,26 +65,18 @@ void CShoppingDlg::OnPaint()
     dc.BitBlt(0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
 }
 
-LRESULT CShoppingDlg::OnCtlColorStatic(WPARAM dc, LPARAM control)
+HBRUSH CBackgroundSkin::BrushFor(int controlId) const
 {
-    int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(control));
-    ::SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
-    HGDIOBJ brush = nullptr;
-    switch (id) {
+    switch (controlId) {
     case IDC_LIST:
-        brush = m_hbrList.GetSafeHandle();
-        break;
+        return m_hbrList;
     case IDC_ITEM_LABEL:
-        brush = m_hbrItemLabel.GetSafeHandle();
-        break;
+        return m_hbrItemLabel;
     case IDC_LOCATION_LABEL:
-        brush = m_hbrLocationLabel.GetSafeHandle();
-        break;
+        return m_hbrLocationLabel;
     case IDC_PRICE_LABEL:
-        brush = m_hbrPriceLabel.GetSafeHandle();
-        break;
+        return m_hbrPriceLabel;
     default:
-        break;
+        return nullptr;
     }
-    return reinterpret_cast<LRESULT>(brush);
 }

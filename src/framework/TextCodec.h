@@ -1,7 +1,8 @@
-// Texts cross every file boundary as 8-bit text in the ANSI code page.
+// UTF-16 text and the 8-bit text of the ANSI code page, in which every text
+// crosses a file boundary and every price is counted.
 #pragma once
 
-#include "../framework/String.h"
+#include "String.h"
 
 #include <string>
 

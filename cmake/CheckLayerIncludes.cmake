@@ -1,0 +1,43 @@
+# Stops with an error when a file of a layer includes a file of a layer above it.
+#   cmake -DSOURCE_DIR=<src> -DRULES="layer:lower,lower;..." -P CheckLayerIncludes.cmake
+# A layer may include itself, the layers its rule names and res (ids only).
+
+cmake_minimum_required(VERSION 3.16)
+
+foreach(rule IN LISTS RULES)
+    string(FIND "${rule}" ":" colon)
+    string(SUBSTRING "${rule}" 0 ${colon} layer)
+    math(EXPR after "${colon} + 1")
+    string(SUBSTRING "${rule}" ${after} -1 allowed)
+    string(REPLACE "," ";" allowed "${allowed}")
+    set(ALLOWED_${layer} ${layer} res ${allowed})
+    list(APPEND LAYERS ${layer})
+endforeach()
+
+set(faults "")
+file(GLOB_RECURSE files "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+foreach(file IN LISTS files)
+    file(RELATIVE_PATH relative "${SOURCE_DIR}" "${file}")
+    string(REGEX REPLACE "/.*" "" layer "${relative}")
+    if(NOT layer IN_LIST LAYERS)
+        continue()
+    endif()
+    get_filename_component(folder "${file}" DIRECTORY)
+    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*$" "\\1" included "${line}")
+        get_filename_component(target "${folder}/${included}" ABSOLUTE)
+        if(NOT EXISTS "${target}")
+            get_filename_component(target "${SOURCE_DIR}/${included}" ABSOLUTE)
+        endif()
+        file(RELATIVE_PATH target "${SOURCE_DIR}" "${target}")
+        string(REGEX REPLACE "/.*" "" target_layer "${target}")
+        if(NOT target_layer IN_LIST ALLOWED_${layer})
+            string(APPEND faults "\n  ${relative} includes ${target}: ${layer} may include only ${ALLOWED_${layer}}")
+        endif()
+    endforeach()
+endforeach()
+
+if(faults)
+    message(FATAL_ERROR "An include runs upward:${faults}")
+endif()

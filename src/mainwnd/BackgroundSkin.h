@@ -1,0 +1,24 @@
+// The gradient behind the entry panel, and the brushes that let the list's
+// border and the labels stand on their piece of it without a box.
+#pragma once
+
+#include "../framework/Gdi.h"
+#include "../framework/Wnd.h"
+
+class CBackgroundSkin {
+public:
+    // Loads the bitmap and makes the brushes of the dialog's controls where they stand now.
+    void Load(CWnd& dialog);
+    void Release();
+
+    void Paint(CDC& dc) const;
+    // The brush of a control that stands on the picture; nullptr for any other.
+    HBRUSH BrushFor(int controlId) const;
+
+private:
+    CBitmap m_hbmBackground;
+    CBrush m_hbrList;
+    CBrush m_hbrItemLabel;
+    CBrush m_hbrLocationLabel;
+    CBrush m_hbrPriceLabel;
+};

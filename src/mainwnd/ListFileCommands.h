@@ -1,0 +1,60 @@
+// The main window's file commands: Open, Attach and Save of list files, the two
+// exports, and the system list file read at start and written at close. Each
+// command asks for its file anew; a file that cannot be read or written changes
+// nothing and is reported.
+#pragma once
+
+#include "../font/ListFont.h"
+#include "../framework/Dialog.h"
+#include "../list/ShoppingList.h"
+#include "../listview/ItemListCtrl.h"
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+class CListFileCommands {
+public:
+    // What the file dialog offers for one command.
+    struct FileChoice {
+        BOOL open;
+        const wchar_t* defaultExtension;
+        const wchar_t* initialName;
+        const wchar_t* filter;
+    };
+
+    CListFileCommands(CDialog& owner, CShoppingList& list, CItemListCtrl& view);
+    CListFileCommands(const CListFileCommands&) = delete;
+    CListFileCommands& operator=(const CListFileCommands&) = delete;
+
+    void Open();
+    void Attach();
+    void Save();
+    void ExportText();
+    void ExportHtml();
+
+    // Puts the system list's rows ahead of the list's; settings come in with their
+    // start-up values and leave with those of the file.
+    void RestoreSystemList(ListFontSettings& settings);
+    // Writes the list and the list font over the system list file, or leaves the
+    // old file as it was.
+    void StoreSystemList();
+
+private:
+    using RowsWriter = bool (*)(std::FILE*, const std::vector<ItemRow>&);
+
+    // Asks for a list file and reads it whole; only then are its rows handed to
+    // take, with the list's redraw held.
+    void ReadChosenListFile(const std::function<void(const std::vector<ItemRow>&)>& take);
+    // Asks for the file, writes the items to it whole or says that it could not.
+    void WriteChosenFile(const FileChoice& choice, RowsWriter write);
+    bool AskForFile(const FileChoice& choice, CString& path);
+    void Warn(const wchar_t* before, const CString& path, const wchar_t* after);
+
+    CDialog& m_owner;
+    CShoppingList& m_list;
+    CItemListCtrl& m_view;
+    // The system list file's full path, fixed when it is restored: a file dialog
+    // may change the current folder before the store.
+    CString m_systemListPath;
+};

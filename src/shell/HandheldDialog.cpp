@@ -1,0 +1,10 @@
+#include "HandheldDialog.h"
+
+#include "HandheldScreen.h"
+
+BOOL CHandheldDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    HandheldScreen::FitDialog(m_hWnd);
+    return TRUE;
+}
