@@ -77,8 +77,8 @@ public:
         std::vector<ItemRow> items;
         CFileStream file;
         Expect(file.Open(listFile.c_str(), L"rb") && ReadListBody(file.Get(), items), "cannot read the list file");
+        m_list.ShowRows(m_rows);
         CBulkRowChange bulk(m_list);
-        m_rows.InsertClosingRows();
         for (int copy = 0; copy < copies; ++copy)
             m_rows.InsertItemsAhead(items);
     }
@@ -90,8 +90,8 @@ public:
 
 private:
     CDialog m_dialog{IDD_GROMBLE_DIALOG};
+    CShoppingList m_rows;
     CItemListCtrl m_list;
-    CShoppingList m_rows{m_list};
     CListFileCommands m_files{m_dialog, m_rows, m_list};
 };
 

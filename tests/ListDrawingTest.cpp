@@ -191,10 +191,11 @@ TEST_F(ListDrawing, EmptyColumnDrawsNothingAndTheNextStaysInPlace)
     PutItem({MarkCross, L"Milk", L"", L"Shop", L"5"});
     Canvas withoutQuantity = MakeCanvas();
     Draw(withoutQuantity, 0);
-    LVITEMW seven = {};
-    seven.iSubItem = 1;
-    seven.pszText = const_cast<wchar_t*>(L"7");
-    ::SendMessageW(List(), LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&seven));
+    FocusRow(0);
+    SendCommand(ID_ITEM_EDIT);
+    SetFieldText(IDC_QT, L"7");
+    TapAddButton();
+    FocusRow(1);  // only the focused row is highlighted
     Canvas withQuantity = MakeCanvas();
     Draw(withQuantity, 0);
 

@@ -2,6 +2,7 @@
 // tap pops up the item menu at the tap, and the list is repainted around the menu.
 #include "support/MainWindowTest.h"
 
+#include "list/ShoppingList.h"
 #include "listview/ItemListCtrl.h"
 #include "res/resource.h"
 
@@ -215,12 +216,15 @@ TEST_F(ListTap, MenuIsReleasedWhenReplacedDroppedOrDestroyed)
     CRect area;
     ::GetWindowRect(List(), &area);
     ::MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&area), 2);
-    auto own = std::make_unique<CItemListCtrl>();
-    ASSERT_TRUE(own->CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, area, m_dialog.get(), 4321));
-    ::SetWindowPos(*own, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CShoppingList rows;
     ItemRow milk;
     milk.name = L"Milk";
-    ASSERT_TRUE(own->InsertRow(0, milk));
+    rows.AddItem(milk);
+    auto own = std::make_unique<CItemListCtrl>();
+    ASSERT_TRUE(own->CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDATA,
+                              area, m_dialog.get(), 4321));
+    own->ShowRows(rows);
+    ::SetWindowPos(*own, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ASSERT_EQ(own->SetItemMenu(IDR_ITEMMENU, Window(), true), 0);
     TapAndSettle(AtRow(100, 0, *own), *own);
     HMENU first = m_visit.popup;

@@ -1,42 +1,5 @@
 #include "ListCtrl.h"
 
-#include <vector>
-
-int CListCtrl::InsertItem(int index, const wchar_t* text, int image)
-{
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = index;
-    item.pszText = const_cast<wchar_t*>(text);
-    item.iImage = image;
-    return InsertItem(&item);
-}
-
-BOOL CListCtrl::SetItemText(int index, int subItem, const wchar_t* text)
-{
-    LVITEMW item = {};
-    item.iSubItem = subItem;
-    item.pszText = const_cast<wchar_t*>(text);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
-}
-
-CString CListCtrl::GetItemText(int index, int subItem) const
-{
-    // The list view copies at most the buffer less one character and says how many
-    // it copied; a full buffer may mean a longer text, so grow and ask again.
-    for (size_t capacity = 256;; capacity *= 2) {
-        std::vector<wchar_t> buffer(capacity, L'\0');
-        LVITEMW item = {};
-        item.iSubItem = subItem;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(capacity);
-        int copied = static_cast<int>(
-            SendMessage(LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
-        if (copied < static_cast<int>(capacity) - 1 || capacity >= (1u << 24))
-            return CString(item.pszText ? item.pszText : L"");
-    }
-}
-
 BOOL CListCtrl::SetItemState(int index, UINT state, UINT mask)
 {
     LVITEMW item = {};

@@ -9,15 +9,11 @@ class CImageList;
 
 class CListCtrl : public CWnd {
 public:
-    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
-    int InsertItem(const LVITEMW* item) { return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(item))); }
-    int InsertItem(int index, const wchar_t* text, int image);
-    BOOL DeleteItem(int index) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(index))); }
-    BOOL GetItem(LVITEMW* item) const { return static_cast<BOOL>(SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(item))); }
-    BOOL SetItem(const LVITEMW* item) { return static_cast<BOOL>(SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(item))); }
-    BOOL SetItemText(int index, int subItem, const wchar_t* text);
-    // The whole text, however long.
-    CString GetItemText(int index, int subItem) const;
+    // The number of rows of a list that holds none itself (LVS_OWNERDATA).
+    void SetItemCountEx(int count, DWORD flags)
+    {
+        SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), static_cast<LPARAM>(flags));
+    }
     UINT GetItemState(int index, UINT mask) const
     {
         return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(index), static_cast<LPARAM>(mask)));

@@ -1,9 +1,10 @@
 #include "ShoppingList.h"
 
+#include <utility>
+
 namespace {
 
 const ItemRow kSeparatorRow = {MarkBang, L"----", L"---", L"---", L"---"};
-const ItemRow kTotalRow = {MarkBang, L"Total:", L"", L"", L"0"};
 
 }  // namespace
 
@@ -17,66 +18,97 @@ int SpecialMark(int mark)
     return mark == MarkBang ? MarkQuestion : MarkBang;
 }
 
-bool CShoppingList::IsItemRow(int row) const
+CShoppingList::CShoppingList() = default;
+
+ItemRow CShoppingList::Row(int row) const
 {
-    return row >= 0 && row < RowCount() - ClosingRowCount;
+    if (IsItemRow(row))
+        return m_items[static_cast<size_t>(row)];
+    if (row == SeparatorRow()) {
+        ItemRow separator = kSeparatorRow;
+        separator.mark = m_separatorMark;
+        return separator;
+    }
+    if (row == TotalRow())
+        return {m_totalMark, L"Total:", L"", L"", m_total.Text()};
+    return {MarkTick, L"", L"", L"", L""};
 }
 
-std::vector<ItemRow> CShoppingList::Items() const
+int CShoppingList::Mark(int row) const
 {
-    std::vector<ItemRow> items;
-    const int itemCount = RowCount() - ClosingRowCount;
-    if (itemCount > 0)
-        items.reserve(static_cast<size_t>(itemCount));
-    for (int row = 0; row < itemCount; ++row)
-        items.push_back(Row(row));
-    return items;
+    if (IsItemRow(row))
+        return m_items[static_cast<size_t>(row)].mark;
+    if (row == SeparatorRow())
+        return m_separatorMark;
+    if (row == TotalRow())
+        return m_totalMark;
+    return MarkTick;
 }
 
-void CShoppingList::WriteTotalRow()
+CString CShoppingList::Text(int row, ItemColumn column) const
 {
-    m_rows.SetRowText(RowCount() - 1, ColumnPrice, m_total.Text());
+    if (IsItemRow(row))
+        return m_items[static_cast<size_t>(row)].Text(column);
+    return Row(row).Text(column);
+}
+
+void CShoppingList::TellInserted(int first, int count)
+{
+    if (m_observer != nullptr && count > 0)
+        m_observer->OnRowsInserted(first, count);
+}
+
+void CShoppingList::TellRemoved(int first, int count)
+{
+    if (m_observer != nullptr && count > 0)
+        m_observer->OnRowsRemoved(first, count);
+}
+
+void CShoppingList::TellChanged(int first, int count)
+{
+    if (m_observer != nullptr && count > 0)
+        m_observer->OnRowsChanged(first, count);
 }
 
 void CShoppingList::AddPrice(const CString& price)
 {
     m_total.Add(price);
-    WriteTotalRow();
+    TellChanged(TotalRow(), 1);
 }
 
 void CShoppingList::SubtractPrice(const CString& price)
 {
     m_total.Subtract(price);
-    WriteTotalRow();
-}
-
-void CShoppingList::InsertClosingRows()
-{
-    m_rows.InsertRow(0, kTotalRow);
-    m_rows.InsertRow(0, kSeparatorRow);
+    TellChanged(TotalRow(), 1);
 }
 
 void CShoppingList::ResetClosingRows()
 {
     m_total.Reset();
-    for (int row = RowCount() - 1; row >= 0; --row)
-        m_rows.DeleteRow(row);
-    InsertClosingRows();
+    m_items.clear();
+    m_items.shrink_to_fit();
+    m_separatorMark = MarkBang;
+    m_totalMark = MarkBang;
+    if (m_observer != nullptr)
+        m_observer->OnRowsReplaced();
 }
 
 void CShoppingList::AddItem(const ItemRow& item)
 {
+    m_items.insert(m_items.begin(), item);
+    TellInserted(0, 1);
     AddPrice(item.price);
-    m_rows.InsertRow(0, item);
 }
 
 void CShoppingList::ApplyToItem(int row, const ItemRow& item)
 {
     if (!IsItemRow(row))
         return;
-    m_total.Subtract(m_rows.GetRow(row).price);
+    ItemRow& target = m_items[static_cast<size_t>(row)];
+    m_total.Subtract(target.price);
     for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice})
-        m_rows.SetRowText(row, column, item.Text(column));
+        target.Text(column) = item.Text(column);
+    TellChanged(row, 1);
     AddPrice(item.price);
 }
 
@@ -89,72 +121,94 @@ void CShoppingList::RemoveItem(int row)
 {
     if (!IsItemRow(row))
         return;
-    SubtractPrice(m_rows.GetRow(row).price);
-    m_rows.DeleteRow(row);
+    m_total.Subtract(m_items[static_cast<size_t>(row)].price);
+    m_items.erase(m_items.begin() + row);
+    TellRemoved(row, 1);
+    TellChanged(TotalRow(), 1);
+}
+
+void CShoppingList::SetMark(int row, int mark)
+{
+    if (IsItemRow(row))
+        m_items[static_cast<size_t>(row)].mark = mark;
+    else if (row == SeparatorRow())
+        m_separatorMark = mark;
+    else if (row == TotalRow())
+        m_totalMark = mark;
+    else
+        return;
+    TellChanged(row, 1);
 }
 
 void CShoppingList::ToggleCheck(int row)
 {
-    if (row >= 0 && row < RowCount())
-        m_rows.SetRowMark(row, CheckedMark(Mark(row)));
+    SetMark(row, CheckedMark(Mark(row)));
 }
 
 void CShoppingList::ToggleSpecial(int row)
 {
-    if (row >= 0 && row < RowCount())
-        m_rows.SetRowMark(row, SpecialMark(Mark(row)));
+    SetMark(row, SpecialMark(Mark(row)));
 }
 
-int CShoppingList::MoveRow(int from, int to)
+int CShoppingList::MoveItem(int from, int to)
 {
-    ItemRow row = m_rows.GetRow(from);
-    m_rows.DeleteRow(from);
-    m_rows.InsertRow(to, row);
+    ItemRow row = std::move(m_items[static_cast<size_t>(from)]);
+    m_items.erase(m_items.begin() + from);
+    TellRemoved(from, 1);
+    m_items.insert(m_items.begin() + to, std::move(row));
+    TellInserted(to, 1);
     return to;
 }
 
 int CShoppingList::MoveUp(int row)
 {
-    return IsItemRow(row) && row >= 1 ? MoveRow(row, row - 1) : -1;
+    return IsItemRow(row) && row >= 1 ? MoveItem(row, row - 1) : -1;
 }
 
 int CShoppingList::MoveDown(int row)
 {
-    return IsItemRow(row + 1) && row >= 0 ? MoveRow(row, row + 1) : -1;
+    return IsItemRow(row) && IsItemRow(row + 1) ? MoveItem(row, row + 1) : -1;
 }
 
 int CShoppingList::MoveToTop(int row)
 {
-    return IsItemRow(row) ? MoveRow(row, 0) : -1;
+    return IsItemRow(row) ? MoveItem(row, 0) : -1;
 }
 
 int CShoppingList::MoveToBottom(int row)
 {
-    return IsItemRow(row) ? MoveRow(row, RowCount() - ClosingRowCount - 1) : -1;
+    return IsItemRow(row) ? MoveItem(row, ItemCount() - 1) : -1;
 }
 
 void CShoppingList::ClearItems()
 {
+    const int removed = ItemCount();
     m_total.Reset();
-    WriteTotalRow();
-    for (int row = RowCount() - 1 - ClosingRowCount; row >= 0; --row)
-        m_rows.DeleteRow(row);
+    m_items.clear();
+    m_items.shrink_to_fit();
+    TellRemoved(0, removed);
+    TellChanged(TotalRow(), 1);
 }
 
-void CShoppingList::ReplaceItems(const std::vector<ItemRow>& items)
+void CShoppingList::ReplaceItems(std::vector<ItemRow> items)
 {
-    ResetClosingRows();
-    InsertItemsAhead(items);
+    m_total.Reset();
+    for (const ItemRow& item : items)
+        m_total.Add(item.price);
+    m_items = std::move(items);
+    m_separatorMark = MarkBang;
+    m_totalMark = MarkBang;
+    if (m_observer != nullptr)
+        m_observer->OnRowsReplaced();
 }
 
 void CShoppingList::InsertItemsAhead(const std::vector<ItemRow>& items)
 {
-    int index = 0;
-    for (const ItemRow& item : items) {
-        // A row the list could not take must not count in the total.
-        if (m_rows.InsertRow(index, item)) {
-            AddPrice(item.price);
-            ++index;
-        }
-    }
+    if (items.empty())
+        return;
+    m_items.insert(m_items.begin(), items.begin(), items.end());
+    for (const ItemRow& item : items)
+        m_total.Add(item.price);
+    TellInserted(0, static_cast<int>(items.size()));
+    TellChanged(TotalRow(), 1);
 }

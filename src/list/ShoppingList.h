@@ -1,11 +1,11 @@
-// The shopping list's rules: the item rows, the separator and Total rows that
-// always end the list, and the running total of the item prices. Every change
-// of an item's price goes through AddPrice or SubtractPrice, which keep the
-// Total row showing the sum.
+// The shopping list: the item rows, the separator and Total rows that always end
+// the list, and the running total of the item prices. Every change of an item's
+// price goes through AddPrice or SubtractPrice, so the Total row always shows the
+// sum. It knows no window: whoever shows the rows is told of each change.
 #pragma once
 
 #include "ItemRow.h"
-#include "RowStore.h"
+#include "RowsObserver.h"
 #include "RunningTotal.h"
 
 #include <vector>
@@ -17,21 +17,25 @@ int SpecialMark(int mark);
 
 class CShoppingList {
 public:
-    explicit CShoppingList(CRowStore& rows) : m_rows(rows) {}
+    CShoppingList();
     CShoppingList(const CShoppingList&) = delete;
     CShoppingList& operator=(const CShoppingList&) = delete;
 
-    int RowCount() const { return m_rows.GetRowCount(); }
-    // Rows 0 to RowCount() - 3; the closing rows and -1 are not item rows.
-    bool IsItemRow(int row) const;
-    ItemRow Row(int row) const { return m_rows.GetRow(row); }
-    // MarkTick for a row that is not there.
-    int Mark(int row) const { return m_rows.GetRowMark(row, MarkTick); }
-    std::vector<ItemRow> Items() const;
+    // Told of every change from now on; nullptr for nobody.
+    void SetObserver(CRowsObserver* observer) { m_observer = observer; }
 
-    // The closing rows, inserted once into the empty list.
-    void InsertClosingRows();
-    // A total of 0, no rows at all, then the closing rows again.
+    // The items and the two closing rows.
+    int RowCount() const { return ItemCount() + ClosingRowCount; }
+    int ItemCount() const { return static_cast<int>(m_items.size()); }
+    // Rows 0 to RowCount() - 3; the closing rows and -1 are not item rows.
+    bool IsItemRow(int row) const { return row >= 0 && row < ItemCount(); }
+    // A row that is not there has empty texts and MarkTick.
+    ItemRow Row(int row) const;
+    int Mark(int row) const;
+    CString Text(int row, ItemColumn column) const;
+    const std::vector<ItemRow>& Items() const { return m_items; }
+
+    // A total of 0, no items, and the closing rows as they were first inserted.
     void ResetClosingRows();
     void AddPrice(const CString& price);
     void SubtractPrice(const CString& price);
@@ -59,14 +63,22 @@ public:
     // New: every item goes, the closing rows stay, the total is 0.
     void ClearItems();
     // Open: the list holds items instead of its own.
-    void ReplaceItems(const std::vector<ItemRow>& items);
+    void ReplaceItems(std::vector<ItemRow> items);
     // Attach and the start: items come first, in their order, above the rows there.
     void InsertItemsAhead(const std::vector<ItemRow>& items);
 
 private:
-    void WriteTotalRow();
-    int MoveRow(int from, int to);
+    void SetMark(int row, int mark);
+    int MoveItem(int from, int to);
+    int SeparatorRow() const { return ItemCount(); }
+    int TotalRow() const { return ItemCount() + 1; }
+    void TellInserted(int first, int count);
+    void TellRemoved(int first, int count);
+    void TellChanged(int first, int count);
 
-    CRowStore& m_rows;
+    std::vector<ItemRow> m_items;
+    int m_separatorMark = MarkBang;
+    int m_totalMark = MarkBang;
     CRunningTotal m_total;
+    CRowsObserver* m_observer = nullptr;
 };

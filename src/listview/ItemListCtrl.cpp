@@ -74,9 +74,15 @@ BEGIN_MESSAGE_MAP(CItemListCtrl, CListCtrl)
     ON_WM_KILLFOCUS()
     ON_WM_LBUTTONDOWN()
     ON_NOTIFY_REFLECT(kRecognizeGesture, OnReflectedNotify)
+    ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
 END_MESSAGE_MAP()
 
-CItemListCtrl::~CItemListCtrl() = default;  // m_hItemMenu destroys the item menu
+CItemListCtrl::~CItemListCtrl()
+{
+    // m_hItemMenu destroys the item menu.
+    if (m_rows != nullptr)
+        m_rows->SetObserver(nullptr);
+}
 
 void CItemListCtrl::SetupList()
 {
@@ -97,48 +103,73 @@ void CItemListCtrl::PreSubclassWindow()
 // ---------------------------------------------------------------------------
 // Rows
 
-bool CItemListCtrl::InsertRow(int index, const ItemRow& row)
+void CItemListCtrl::ShowRows(CShoppingList& rows)
 {
-    int inserted = InsertItem(index, row.name, row.mark);
-    if (inserted < 0)
-        return false;
-    for (ItemColumn column : {ColumnQuantity, ColumnLocation, ColumnPrice})
-        SetItemText(inserted, column, row.Text(column));
-    return true;
+    m_rows = &rows;
+    rows.SetObserver(this);
+    SetRowCount(-1, -1);
 }
 
-ItemRow CItemListCtrl::GetRow(int index) const
+void CItemListCtrl::SetRowCount(int focused, int selected)
 {
-    ItemRow row;
-    row.name = GetItemText(index, ColumnName);
-    row.mark = GetRowMark(index, 0);
-    for (ItemColumn column : {ColumnQuantity, ColumnLocation, ColumnPrice})
-        row.Text(column) = GetItemText(index, column);
-    return row;
+    const int wasFocused = GetNextItem(-1, LVNI_FOCUSED);
+    const int wasSelected = GetNextItem(-1, LVNI_SELECTED);
+    if (wasFocused >= 0 && wasFocused != focused)
+        SetItemState(wasFocused, 0, LVIS_FOCUSED);
+    if (wasSelected >= 0 && wasSelected != selected)
+        SetItemState(wasSelected, 0, LVIS_SELECTED);
+    SetItemCountEx(m_rows != nullptr ? m_rows->RowCount() : 0, LVSICF_NOSCROLL);
+    if (focused >= 0 && focused != wasFocused)
+        SetItemState(focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (selected >= 0 && selected != wasSelected)
+        SetItemState(selected, LVIS_SELECTED, LVIS_SELECTED);
 }
 
-void CItemListCtrl::SetRowText(int index, ItemColumn column, const CString& text)
+void CItemListCtrl::OnRowsInserted(int first, int count)
 {
-    SetItemText(index, column, text);
+    auto follow = [first, count](int row) { return row >= first ? row + count : row; };
+    SetRowCount(follow(GetNextItem(-1, LVNI_FOCUSED)), follow(GetNextItem(-1, LVNI_SELECTED)));
 }
 
-int CItemListCtrl::GetRowMark(int index, int fallback) const
+void CItemListCtrl::OnRowsRemoved(int first, int count)
 {
-    LVITEMW item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = index;
-    item.iImage = fallback;
-    GetItem(&item);
-    return item.iImage;
+    const int focused = GetNextItem(-1, LVNI_FOCUSED);
+    const int selected = GetNextItem(-1, LVNI_SELECTED);
+    const int end = first + count;
+    SetRowCount(focused >= end ? focused - count : (focused >= first ? first : focused),
+                selected >= end ? selected - count : (selected >= first ? -1 : selected));
 }
 
-void CItemListCtrl::SetRowMark(int index, int mark)
+void CItemListCtrl::OnRowsChanged(int first, int count)
 {
-    LVITEMW item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = index;
-    item.iImage = mark;
-    SetItem(&item);
+    InvalidateRows(first, count);
+}
+
+void CItemListCtrl::OnRowsReplaced()
+{
+    SetRowCount(-1, -1);
+}
+
+void CItemListCtrl::InvalidateRows(int first, int count)
+{
+    CRect bounds;
+    for (int row = first; row < first + count; ++row) {
+        if (GetItemRect(row, &bounds, LVIR_BOUNDS))
+            InvalidateRect(&bounds, FALSE);
+    }
+}
+
+void CItemListCtrl::OnGetDispInfo(NMHDR* header, LRESULT*)
+{
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+    if (m_rows == nullptr)
+        return;
+    if ((item.mask & LVIF_IMAGE) != 0)
+        item.iImage = m_rows->Mark(item.iItem);
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        CString text = m_rows->Text(item.iItem, static_cast<ItemColumn>(item.iSubItem));
+        ::lstrcpynW(item.pszText, text, item.cchTextMax);
+    }
 }
 
 void CItemListCtrl::FocusRow(int row)
@@ -160,12 +191,8 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
     CSavedDCState savedState(dc);
     const int index = static_cast<int>(draw->itemID);
 
-    LVITEMW item = {};
-    item.mask = LVIF_IMAGE | LVIF_STATE;
-    item.iItem = index;
-    item.stateMask = 0xFFFF;
-    GetItem(&item);
-    const bool highlighted = (item.state & LVIS_FOCUSED) != 0;
+    const bool highlighted = (GetItemState(index, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
+    const ItemRow row = m_rows != nullptr ? m_rows->Row(index) : ItemRow();
 
     CRect bounds;
     CRect label;
@@ -175,7 +202,6 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
     GetItemRect(index, &icon, LVIR_ICON);
     CRect column = bounds;
 
-    CString name = GetItemText(index, ColumnName);
 
     // In the context's own font, so that a larger list font does not widen the margins.
     const int margin = 2 * dc.GetTextExtent(L" ", 1).cx;
@@ -195,14 +221,14 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
     ClipTo(dc, column);
 
     if (HIMAGELIST images = GetImageList(LVSIL_SMALL))
-        ::ImageList_Draw(images, item.iImage, dc, icon.left, icon.top, ILD_TRANSPARENT);
+        ::ImageList_Draw(images, row.mark, dc, icon.left, icon.top, ILD_TRANSPARENT);
 
     label.left += margin / 2;
     label.right -= margin;
 
     // Without a list font the context's own font draws the texts.
     CSelectedObject listFont(dc, m_listFont.IsEmpty() ? ::GetCurrentObject(dc, OBJ_FONT) : m_listFont.GetSafeHandle());
-    DrawFittedText(dc, name, &label, kNameFormat);
+    DrawFittedText(dc, row.name, &label, kNameFormat);
 
     ClipTo(dc, bounds);
 
@@ -214,7 +240,7 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
         column.left = column.right;
         column.right += description.cx;
 
-        CString text = GetItemText(index, subItem);
+        const CString& text = row.Text(subItem);
         if (text.IsEmpty())
             continue;
         CRect textRect(column.left + margin, column.top, column.right - margin, column.bottom);
@@ -313,7 +339,8 @@ int CItemListCtrl::SetItemMenu(UINT menuId, HWND owner, bool redraw)
 
 void CItemListCtrl::FlipMark(int row)
 {
-    SetRowMark(row, CheckedMark(GetRowMark(row, 0)));
+    if (m_rows != nullptr)
+        m_rows->ToggleCheck(row);
 }
 
 void CItemListCtrl::OnLButtonDown(UINT, CPoint)

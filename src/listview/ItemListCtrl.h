@@ -7,29 +7,28 @@
 #include "../framework/Gdi.h"
 #include "../framework/ListCtrl.h"
 #include "../framework/Menu.h"
-#include "../list/RowStore.h"
+#include "../list/RowsObserver.h"
 
 // The list's background and the fill of every row that is not highlighted.
 constexpr COLORREF ListBackColor = 0xFCE1AA;
 
-class CItemListCtrl : public CListCtrl, public CRowStore {
+class CShoppingList;
+
+// The rows are the shopping list's: the control holds only their number (it is a
+// list of LVS_OWNERDATA) and asks the list for what it paints and for what another
+// program reads from it. The focused row is the control's own.
+class CItemListCtrl : public CListCtrl, private CRowsObserver {
 public:
     CItemListCtrl() = default;
     ~CItemListCtrl() override;
+
+    // Shows rows, and follows each of their changes from now on.
+    void ShowRows(CShoppingList& rows);
 
     // The row with the focused state, -1 when none has it.
     int SelectedRow() const { return GetNextItem(-1, LVNI_FOCUSED); }
     // Gives a row the focused state, as a tap does; a moved row receives it.
     void FocusRow(int row);
-
-    // The rows
-    int GetRowCount() const override { return GetItemCount(); }
-    ItemRow GetRow(int index) const override;
-    bool InsertRow(int index, const ItemRow& row) override;
-    void DeleteRow(int index) override { DeleteItem(index); }
-    void SetRowText(int index, ItemColumn column, const CString& text) override;
-    int GetRowMark(int index, int fallback) const override;
-    void SetRowMark(int index, int mark) override;
 
     // Makes the font the rows are drawn in; when none can be made the rows keep theirs.
     void SetListFont(const ListFontSettings& settings);
@@ -65,12 +64,25 @@ private:
     void OnKillFocus(CWnd* newFocus);
     void OnLButtonDown(UINT flags, CPoint point);
     void OnReflectedNotify(NMHDR* header, LRESULT* result);
+    void OnGetDispInfo(NMHDR* header, LRESULT* result);
+
+    // The rows' changes. The focus and the selection follow the rows they were on,
+    // as they do in a list that holds its rows: a removed row's selection goes, and
+    // its focus stays at its place.
+    void OnRowsInserted(int first, int count) override;
+    void OnRowsRemoved(int first, int count) override;
+    void OnRowsChanged(int first, int count) override;
+    void OnRowsReplaced() override;
+    void SetRowCount(int focused, int selected);
+    void InvalidateRows(int first, int count);
+
     void SetupList();
     void RedrawFocusAndSelection();
     void RedrawUnlessChild(CWnd* other);
     void InvalidateRowFromLabel(int row);
     void FlipMark(int row);
 
+    CShoppingList* m_rows = nullptr;  // not owned
     CListFont m_listFont;
     CMenu m_hItemMenu;              // owned; holds no menu until SetItemMenu loads one
     HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned

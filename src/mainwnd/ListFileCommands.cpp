@@ -9,6 +9,7 @@
 #include "../listview/BulkRowChange.h"
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -63,7 +64,7 @@ void CListFileCommands::Warn(const wchar_t* before, const CString& path, const w
     m_owner.MessageBox(text, L"Warning", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void CListFileCommands::ReadChosenListFile(const std::function<void(const std::vector<ItemRow>&)>& take)
+void CListFileCommands::ReadChosenListFile(const std::function<void(std::vector<ItemRow>&)>& take)
 {
     CString path;
     if (AskForFile(kListToRead, path)) {
@@ -87,7 +88,7 @@ void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter wri
 {
     CString path;
     if (AskForFile(choice, path)) {
-        const std::vector<ItemRow> items = m_list.Items();
+        const std::vector<ItemRow>& items = m_list.Items();
         if (WriteWholeFile(path, [&](std::FILE* stream) { return write(stream, items); }))
             m_owner.UpdateData(FALSE);
         else
@@ -98,12 +99,12 @@ void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter wri
 
 void CListFileCommands::Open()
 {
-    ReadChosenListFile([this](const std::vector<ItemRow>& items) { m_list.ReplaceItems(items); });
+    ReadChosenListFile([this](std::vector<ItemRow>& items) { m_list.ReplaceItems(std::move(items)); });
 }
 
 void CListFileCommands::Attach()
 {
-    ReadChosenListFile([this](const std::vector<ItemRow>& items) { m_list.InsertItemsAhead(items); });
+    ReadChosenListFile([this](std::vector<ItemRow>& items) { m_list.InsertItemsAhead(items); });
 }
 
 void CListFileCommands::Save()
@@ -133,7 +134,7 @@ void CListFileCommands::RestoreSystemList(ListFontSettings& settings)
         ReadSystemList(file.Get(), items, settings);
         file.Close();
         CBulkRowChange bulk(m_view);
-        m_list.InsertItemsAhead(items);
+        m_list.ReplaceItems(std::move(items));
     } catch (const std::exception&) {
         // The start goes on with what was read.
     }
@@ -145,7 +146,7 @@ void CListFileCommands::StoreSystemList()
     if (m_view.m_hWnd == nullptr || !::IsWindow(m_view.m_hWnd))
         return;
     try {
-        const std::vector<ItemRow> items = m_list.Items();
+        const std::vector<ItemRow>& items = m_list.Items();
         const ListFontSettings font = m_view.GetListFontSettings();
         const CString path = m_systemListPath.IsEmpty() ? FullPathOf(SystemListFileName) : m_systemListPath;
         WriteWholeFile(path, [&](std::FILE* stream) { return WriteSystemList(stream, items, font); });

@@ -45,7 +45,7 @@ private:
 
     // Asks for a list file and reads it whole; only then are its rows handed to
     // take, with the list's redraw held.
-    void ReadChosenListFile(const std::function<void(const std::vector<ItemRow>&)>& take);
+    void ReadChosenListFile(const std::function<void(std::vector<ItemRow>&)>& take);
     // Asks for the file, writes the items to it whole or says that it could not.
     void WriteChosenFile(const FileChoice& choice, RowsWriter write);
     bool AskForFile(const FileChoice& choice, CString& path);

@@ -70,7 +70,6 @@ CShoppingDlg::CShoppingDlg(CWnd* parent)
     : CHandheldDialog(IDD_GROMBLE_DIALOG, parent),
       m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED))),
-      m_rows(m_list),
       m_files(*this, m_rows, m_list)
 {
 }
@@ -110,7 +109,7 @@ BOOL CShoppingDlg::OnInitDialog()
     m_editItem.SetFocus();
 
     m_list.SetItemMenu(IDR_ITEMMENU, m_hWnd, true);
-    m_rows.InsertClosingRows();
+    m_list.ShowRows(m_rows);
     m_btnAdd.SetIcon(IDI_ADD, 32, 32);
     // Enter in a field taps the button, which is no longer a default push button.
     SetDefID(IDC_ADD);

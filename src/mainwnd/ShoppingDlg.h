@@ -62,6 +62,8 @@ private:
     void OnBottom();
     void MoveCurrentItem(int (CShoppingList::*move)(int));
 
+    // Before the list control, which follows its changes until it goes.
+    CShoppingList m_rows;
     CIconButton m_btnAdd;
     CEdit m_editLocation;
     CEdit m_editPrice;
@@ -73,7 +75,6 @@ private:
     CMenuBar m_menuBar;
     CBackgroundSkin m_background;
 
-    CShoppingList m_rows;
     CListFileCommands m_files;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;

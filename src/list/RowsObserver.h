@@ -1,0 +1,16 @@
+// Told of every change of the list's rows, by index from the top, after it is made:
+// the list control shows the rows and follows them.
+#pragma once
+
+class CRowsObserver {
+public:
+    virtual void OnRowsInserted(int first, int count) = 0;
+    virtual void OnRowsRemoved(int first, int count) = 0;
+    // Marks or texts of the rows changed; their number did not.
+    virtual void OnRowsChanged(int first, int count) = 0;
+    // Every row was replaced at once.
+    virtual void OnRowsReplaced() = 0;
+
+protected:
+    ~CRowsObserver() = default;
+};
