@@ -74,7 +74,7 @@ public:
     {
         Expect(m_dialog.Create(), "the store's window could not be created");
         Expect(m_list.SubclassDlgItem(IDC_LIST, &m_dialog), "the store's list could not be bound");
-        std::vector<ItemRow> items;
+        CItemRows items;
         CFileStream file;
         Expect(file.Open(listFile.c_str(), L"rb") && ReadListBody(file.Get(), items), "cannot read the list file");
         m_list.ShowRows(m_rows);

@@ -77,7 +77,7 @@ TEST(SystemListFile, KeepsOnlyWhatTheFontLineCanSay)
     EXPECT_STREQ(written, "2\n0\n10 0 1 0 1\nArial\n") << "weight 600 is not bold";
 
     std::rewind(stream);
-    std::vector<ItemRow> items;
+    CItemRows items;
     ListFontSettings read = StartupListFontSettings();
     read.lfQuality = 0;
     EXPECT_TRUE(ReadSystemList(stream, items, read));

@@ -44,10 +44,11 @@ CString EscapeHtml(const CString& text)
     return escaped;
 }
 
-bool WriteTextExport(std::FILE* stream, const std::vector<ItemRow>& items)
+bool WriteTextExport(std::FILE* stream, const CItemRows& items)
 {
     std::fputs("Check \t Name \t Qt \t Location \t Price \n\n", stream);
-    for (const ItemRow& row : items) {
+    for (int index = 0; index < items.Count(); ++index) {
+        const ItemRow row = items.Get(index);
         std::fprintf(stream, "%s \t %s \t %s \t %s \t %s\n", CheckWord(row.mark), NarrowText(row.name).c_str(),
                      NarrowText(row.quantity).c_str(), NarrowText(row.location).c_str(),
                      NarrowText(row.price).c_str());
@@ -55,12 +56,13 @@ bool WriteTextExport(std::FILE* stream, const std::vector<ItemRow>& items)
     return std::ferror(stream) == 0;
 }
 
-bool WriteHtmlExport(std::FILE* stream, const std::vector<ItemRow>& items)
+bool WriteHtmlExport(std::FILE* stream, const CItemRows& items)
 {
     std::fputs(kHtmlHead, stream);
     std::fputs(kHtmlTableStart, stream);
     std::fputs(kHtmlHeaderCells, stream);
-    for (const ItemRow& row : items) {
+    for (int index = 0; index < items.Count(); ++index) {
+        const ItemRow row = items.Get(index);
         std::fputs("<tr> \n", stream);
         std::fprintf(stream, "<td>%s</td> \n", CheckWord(row.mark));
         std::fprintf(stream, "<td>%s</td> \n", HtmlText(row.name).c_str());

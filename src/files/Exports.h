@@ -3,14 +3,13 @@
 #pragma once
 
 #include "../framework/String.h"
-#include "../list/ItemRow.h"
+#include "../list/ItemRows.h"
 
 #include <cstdio>
-#include <vector>
 
 // False when the stream failed.
-bool WriteTextExport(std::FILE* stream, const std::vector<ItemRow>& items);
-bool WriteHtmlExport(std::FILE* stream, const std::vector<ItemRow>& items);
+bool WriteTextExport(std::FILE* stream, const CItemRows& items);
+bool WriteHtmlExport(std::FILE* stream, const CItemRows& items);
 
 // "Yes" for a ticked row, "No" for every other mark.
 const char* CheckWord(int mark);

@@ -3,11 +3,15 @@
 #include "../framework/TextCodec.h"
 #include "TextReader.h"
 
+#include <algorithm>
 #include <climits>
 #include <new>
 #include <stdexcept>
 
 namespace {
+
+// A damaged count must not claim memory the file's rows never need.
+constexpr long long kRowsReservedAtMost = 4000000;
 
 // A line feed inside a text would shift every later line of the file.
 std::string FileText(CString text)
@@ -35,19 +39,22 @@ bool ReadItem(CTextReader& text, ItemRow& row)
 
 }  // namespace
 
-bool WriteListBody(std::FILE* stream, const std::vector<ItemRow>& items)
+bool WriteListBody(std::FILE* stream, const CItemRows& items)
 {
-    std::fprintf(stream, "%i\n", static_cast<int>(items.size()) + ClosingRowCount);
-    for (const ItemRow& row : items) {
-        std::fprintf(stream, "%d\n%s\n%s\n%s\n%s\n", row.mark, FileText(row.name).c_str(),
-                     FileText(row.quantity).c_str(), FileText(row.location).c_str(), FileText(row.price).c_str());
+    std::fprintf(stream, "%i\n", items.Count() + ClosingRowCount);
+    for (int index = 0; index < items.Count(); ++index) {
+        std::fprintf(stream, "%d\n", items.Mark(index));
+        for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice}) {
+            std::fputs(FileText(items.Text(index, column)).c_str(), stream);
+            std::fputc('\n', stream);
+        }
     }
     return std::ferror(stream) == 0;
 }
 
-bool ReadListBody(std::FILE* stream, std::vector<ItemRow>& items)
+bool ReadListBody(std::FILE* stream, CItemRows& items)
 {
-    items.clear();
+    items.Clear();
     try {
         CTextReader text(stream);
         int rowCount = 0;
@@ -55,13 +62,15 @@ bool ReadListBody(std::FILE* stream, std::vector<ItemRow>& items)
         text.SkipWhiteSpace();
         const long long announced = static_cast<long long>(rowCount) - ClosingRowCount;
         ItemRow row;
-        while (static_cast<long long>(items.size()) < announced && items.size() < INT_MAX && ReadItem(text, row))
-            items.push_back(row);
+        // Room for what the count announces, within what a file could hold at all.
+        items.Reserve(static_cast<size_t>(std::max(0LL, std::min(announced, kRowsReservedAtMost))));
+        while (items.Count() < announced && items.Count() < INT_MAX && ReadItem(text, row))
+            items.Append(row);
     } catch (const std::bad_alloc&) {
-        items.clear();
+        items.Clear();
         return false;
     } catch (const std::length_error&) {
-        items.clear();
+        items.Clear();
         return false;
     }
     return std::ferror(stream) == 0;

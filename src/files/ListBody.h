@@ -3,17 +3,16 @@
 // location, price), the top row first.
 #pragma once
 
-#include "../list/ItemRow.h"
+#include "../list/ItemRows.h"
 
 #include <cstdio>
-#include <vector>
 
 // Writes the body of items; false when the stream failed.
-bool WriteListBody(std::FILE* stream, const std::vector<ItemRow>& items);
+bool WriteListBody(std::FILE* stream, const CItemRows& items);
 
 // Reads a body into items, which it fills from empty. Only whole records become
 // items: the reading ends at the first record that the stream cuts short,
 // whatever the row count announced, and the stream then stands after the white
 // space that follows the last record taken. False when the stream reports an
 // error or memory runs out: what was read is then no list to take.
-bool ReadListBody(std::FILE* stream, std::vector<ItemRow>& items);
+bool ReadListBody(std::FILE* stream, CItemRows& items);

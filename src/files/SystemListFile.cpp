@@ -41,7 +41,7 @@ void ReadFontLines(CTextReader& text, ListFontSettings& settings)
 
 const wchar_t SystemListFileName[] = L"GRSystemList.grl";
 
-bool WriteSystemList(std::FILE* stream, const std::vector<ItemRow>& items, const ListFontSettings& font)
+bool WriteSystemList(std::FILE* stream, const CItemRows& items, const ListFontSettings& font)
 {
     if (!WriteListBody(stream, items))
         return false;
@@ -53,7 +53,7 @@ bool WriteSystemList(std::FILE* stream, const std::vector<ItemRow>& items, const
     return std::ferror(stream) == 0;
 }
 
-bool ReadSystemList(std::FILE* stream, std::vector<ItemRow>& items, ListFontSettings& settings)
+bool ReadSystemList(std::FILE* stream, CItemRows& items, ListFontSettings& settings)
 {
     if (!ReadListBody(stream, items))
         return false;

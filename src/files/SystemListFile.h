@@ -3,20 +3,19 @@
 #pragma once
 
 #include "../font/ListFont.h"
-#include "../list/ItemRow.h"
+#include "../list/ItemRows.h"
 
 #include <cstdio>
-#include <vector>
 
 // A bare name: the file lies in the folder that is current at start-up.
 extern const wchar_t SystemListFileName[];
 
 // Writes the whole file; false when the stream failed.
-bool WriteSystemList(std::FILE* stream, const std::vector<ItemRow>& items, const ListFontSettings& font);
+bool WriteSystemList(std::FILE* stream, const CItemRows& items, const ListFontSettings& font);
 
 // Reads the whole file into items, filled from empty. settings come in with their
 // start-up values; the height is always taken from the font line (0 when it is
 // missing), bold, italic, underline and antialiasing only when set there, and the
 // face name only when its line is there. False, like ReadListBody, when the
 // stream fails or memory runs out.
-bool ReadSystemList(std::FILE* stream, std::vector<ItemRow>& items, ListFontSettings& settings);
+bool ReadSystemList(std::FILE* stream, CItemRows& items, ListFontSettings& settings);

@@ -23,7 +23,7 @@ CShoppingList::CShoppingList() = default;
 ItemRow CShoppingList::Row(int row) const
 {
     if (IsItemRow(row))
-        return m_items[static_cast<size_t>(row)];
+        return m_items.Get(row);
     if (row == SeparatorRow()) {
         ItemRow separator = kSeparatorRow;
         separator.mark = m_separatorMark;
@@ -37,7 +37,7 @@ ItemRow CShoppingList::Row(int row) const
 int CShoppingList::Mark(int row) const
 {
     if (IsItemRow(row))
-        return m_items[static_cast<size_t>(row)].mark;
+        return m_items.Mark(row);
     if (row == SeparatorRow())
         return m_separatorMark;
     if (row == TotalRow())
@@ -48,7 +48,7 @@ int CShoppingList::Mark(int row) const
 CString CShoppingList::Text(int row, ItemColumn column) const
 {
     if (IsItemRow(row))
-        return m_items[static_cast<size_t>(row)].Text(column);
+        return m_items.Text(row, column);
     return Row(row).Text(column);
 }
 
@@ -85,8 +85,7 @@ void CShoppingList::SubtractPrice(const CString& price)
 void CShoppingList::ResetClosingRows()
 {
     m_total.Reset();
-    m_items.clear();
-    m_items.shrink_to_fit();
+    m_items.Clear();
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
     if (m_observer != nullptr)
@@ -95,7 +94,7 @@ void CShoppingList::ResetClosingRows()
 
 void CShoppingList::AddItem(const ItemRow& item)
 {
-    m_items.insert(m_items.begin(), item);
+    m_items.Insert(0, item);
     TellInserted(0, 1);
     AddPrice(item.price);
 }
@@ -104,10 +103,8 @@ void CShoppingList::ApplyToItem(int row, const ItemRow& item)
 {
     if (!IsItemRow(row))
         return;
-    ItemRow& target = m_items[static_cast<size_t>(row)];
-    m_total.Subtract(target.price);
-    for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice})
-        target.Text(column) = item.Text(column);
+    m_total.Subtract(m_items.Text(row, ColumnPrice));
+    m_items.SetTexts(row, item);
     TellChanged(row, 1);
     AddPrice(item.price);
 }
@@ -121,8 +118,8 @@ void CShoppingList::RemoveItem(int row)
 {
     if (!IsItemRow(row))
         return;
-    m_total.Subtract(m_items[static_cast<size_t>(row)].price);
-    m_items.erase(m_items.begin() + row);
+    m_total.Subtract(m_items.Text(row, ColumnPrice));
+    m_items.Erase(row);
     TellRemoved(row, 1);
     TellChanged(TotalRow(), 1);
 }
@@ -130,7 +127,7 @@ void CShoppingList::RemoveItem(int row)
 void CShoppingList::SetMark(int row, int mark)
 {
     if (IsItemRow(row))
-        m_items[static_cast<size_t>(row)].mark = mark;
+        m_items.SetMark(row, mark);
     else if (row == SeparatorRow())
         m_separatorMark = mark;
     else if (row == TotalRow())
@@ -152,10 +149,8 @@ void CShoppingList::ToggleSpecial(int row)
 
 int CShoppingList::MoveItem(int from, int to)
 {
-    ItemRow row = std::move(m_items[static_cast<size_t>(from)]);
-    m_items.erase(m_items.begin() + from);
+    m_items.Move(from, to);
     TellRemoved(from, 1);
-    m_items.insert(m_items.begin() + to, std::move(row));
     TellInserted(to, 1);
     return to;
 }
@@ -184,17 +179,16 @@ void CShoppingList::ClearItems()
 {
     const int removed = ItemCount();
     m_total.Reset();
-    m_items.clear();
-    m_items.shrink_to_fit();
+    m_items.Clear();
     TellRemoved(0, removed);
     TellChanged(TotalRow(), 1);
 }
 
-void CShoppingList::ReplaceItems(std::vector<ItemRow> items)
+void CShoppingList::ReplaceItems(CItemRows items)
 {
     m_total.Reset();
-    for (const ItemRow& item : items)
-        m_total.Add(item.price);
+    for (int row = 0; row < items.Count(); ++row)
+        m_total.Add(items.Text(row, ColumnPrice));
     m_items = std::move(items);
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
@@ -202,13 +196,13 @@ void CShoppingList::ReplaceItems(std::vector<ItemRow> items)
         m_observer->OnRowsReplaced();
 }
 
-void CShoppingList::InsertItemsAhead(const std::vector<ItemRow>& items)
+void CShoppingList::InsertItemsAhead(const CItemRows& items)
 {
-    if (items.empty())
+    if (items.IsEmpty())
         return;
-    m_items.insert(m_items.begin(), items.begin(), items.end());
-    for (const ItemRow& item : items)
-        m_total.Add(item.price);
-    TellInserted(0, static_cast<int>(items.size()));
+    m_items.InsertAhead(items);
+    for (int row = 0; row < items.Count(); ++row)
+        m_total.Add(items.Text(row, ColumnPrice));
+    TellInserted(0, items.Count());
     TellChanged(TotalRow(), 1);
 }

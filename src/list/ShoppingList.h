@@ -5,10 +5,9 @@
 #pragma once
 
 #include "ItemRow.h"
+#include "ItemRows.h"
 #include "RowsObserver.h"
 #include "RunningTotal.h"
-
-#include <vector>
 
 // The mark that Check, or a tap on the mark, gives a row with mark.
 int CheckedMark(int mark);
@@ -26,14 +25,14 @@ public:
 
     // The items and the two closing rows.
     int RowCount() const { return ItemCount() + ClosingRowCount; }
-    int ItemCount() const { return static_cast<int>(m_items.size()); }
+    int ItemCount() const { return m_items.Count(); }
     // Rows 0 to RowCount() - 3; the closing rows and -1 are not item rows.
     bool IsItemRow(int row) const { return row >= 0 && row < ItemCount(); }
     // A row that is not there has empty texts and MarkTick.
     ItemRow Row(int row) const;
     int Mark(int row) const;
     CString Text(int row, ItemColumn column) const;
-    const std::vector<ItemRow>& Items() const { return m_items; }
+    const CItemRows& Items() const { return m_items; }
 
     // A total of 0, no items, and the closing rows as they were first inserted.
     void ResetClosingRows();
@@ -63,9 +62,9 @@ public:
     // New: every item goes, the closing rows stay, the total is 0.
     void ClearItems();
     // Open: the list holds items instead of its own.
-    void ReplaceItems(std::vector<ItemRow> items);
+    void ReplaceItems(CItemRows items);
     // Attach and the start: items come first, in their order, above the rows there.
-    void InsertItemsAhead(const std::vector<ItemRow>& items);
+    void InsertItemsAhead(const CItemRows& items);
 
 private:
     void SetMark(int row, int mark);
@@ -76,7 +75,7 @@ private:
     void TellRemoved(int first, int count);
     void TellChanged(int first, int count);
 
-    std::vector<ItemRow> m_items;
+    CItemRows m_items;
     int m_separatorMark = MarkBang;
     int m_totalMark = MarkBang;
     CRunningTotal m_total;

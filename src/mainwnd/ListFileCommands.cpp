@@ -10,6 +10,7 @@
 
 #include <exception>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -64,11 +65,11 @@ void CListFileCommands::Warn(const wchar_t* before, const CString& path, const w
     m_owner.MessageBox(text, L"Warning", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void CListFileCommands::ReadChosenListFile(const std::function<void(std::vector<ItemRow>&)>& take)
+void CListFileCommands::ReadChosenListFile(const std::function<void(CItemRows&)>& take)
 {
     CString path;
     if (AskForFile(kListToRead, path)) {
-        std::vector<ItemRow> items;
+        CItemRows items;
         CFileStream file;
         if (!file.Open(path, L"rb") || !ReadListBody(file.Get(), items)) {
             Warn(L"Gromble could not read the file\n", path, L"\nThe list is unchanged.");
@@ -88,7 +89,7 @@ void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter wri
 {
     CString path;
     if (AskForFile(choice, path)) {
-        const std::vector<ItemRow>& items = m_list.Items();
+        const CItemRows& items = m_list.Items();
         if (WriteWholeFile(path, [&](std::FILE* stream) { return write(stream, items); }))
             m_owner.UpdateData(FALSE);
         else
@@ -99,12 +100,12 @@ void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter wri
 
 void CListFileCommands::Open()
 {
-    ReadChosenListFile([this](std::vector<ItemRow>& items) { m_list.ReplaceItems(std::move(items)); });
+    ReadChosenListFile([this](CItemRows& items) { m_list.ReplaceItems(std::move(items)); });
 }
 
 void CListFileCommands::Attach()
 {
-    ReadChosenListFile([this](std::vector<ItemRow>& items) { m_list.InsertItemsAhead(items); });
+    ReadChosenListFile([this](CItemRows& items) { m_list.InsertItemsAhead(items); });
 }
 
 void CListFileCommands::Save()
@@ -129,7 +130,7 @@ void CListFileCommands::RestoreSystemList(ListFontSettings& settings)
         CFileStream file;
         if (!file.Open(m_systemListPath, L"rb"))
             return;
-        std::vector<ItemRow> items;
+        CItemRows items;
         // A damaged file still gives the whole records that stand in it.
         ReadSystemList(file.Get(), items, settings);
         file.Close();
@@ -146,7 +147,7 @@ void CListFileCommands::StoreSystemList()
     if (m_view.m_hWnd == nullptr || !::IsWindow(m_view.m_hWnd))
         return;
     try {
-        const std::vector<ItemRow>& items = m_list.Items();
+        const CItemRows& items = m_list.Items();
         const ListFontSettings font = m_view.GetListFontSettings();
         const CString path = m_systemListPath.IsEmpty() ? FullPathOf(SystemListFileName) : m_systemListPath;
         WriteWholeFile(path, [&](std::FILE* stream) { return WriteSystemList(stream, items, font); });

@@ -11,7 +11,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 class CListFileCommands {
 public:
@@ -41,11 +40,11 @@ public:
     void StoreSystemList();
 
 private:
-    using RowsWriter = bool (*)(std::FILE*, const std::vector<ItemRow>&);
+    using RowsWriter = bool (*)(std::FILE*, const CItemRows&);
 
     // Asks for a list file and reads it whole; only then are its rows handed to
     // take, with the list's redraw held.
-    void ReadChosenListFile(const std::function<void(std::vector<ItemRow>&)>& take);
+    void ReadChosenListFile(const std::function<void(CItemRows&)>& take);
     // Asks for the file, writes the items to it whole or says that it could not.
     void WriteChosenFile(const FileChoice& choice, RowsWriter write);
     bool AskForFile(const FileChoice& choice, CString& path);
