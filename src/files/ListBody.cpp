@@ -5,13 +5,23 @@
 
 #include <algorithm>
 #include <climits>
+#include <io.h>
 #include <new>
 #include <stdexcept>
 
 namespace {
 
-// A damaged count must not claim memory the file's rows never need.
-constexpr long long kRowsReservedAtMost = 4000000;
+// The fewest bytes a record can take: a mark and five line ends.
+constexpr long long kSmallestRecord = 6;
+
+// How many records the rest of the stream could hold at most; a damaged count must
+// not claim memory that the file's rows never need.
+long long RecordsThatFit(std::FILE* stream)
+{
+    const long long size = ::_filelengthi64(::_fileno(stream));
+    const long long at = ::_ftelli64(stream);
+    return size > at && at >= 0 ? (size - at) / kSmallestRecord : 0;
+}
 
 // A line feed inside a text would shift every later line of the file.
 std::string FileText(CString text)
@@ -62,8 +72,7 @@ bool ReadListBody(std::FILE* stream, CItemRows& items)
         text.SkipWhiteSpace();
         const long long announced = static_cast<long long>(rowCount) - ClosingRowCount;
         ItemRow row;
-        // Room for what the count announces, within what a file could hold at all.
-        items.Reserve(static_cast<size_t>(std::max(0LL, std::min(announced, kRowsReservedAtMost))));
+        items.Reserve(static_cast<size_t>(std::max(0LL, std::min(announced, RecordsThatFit(stream)))));
         while (items.Count() < announced && items.Count() < INT_MAX && ReadItem(text, row))
             items.Append(row);
     } catch (const std::bad_alloc&) {
