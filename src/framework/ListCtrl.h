@@ -9,6 +9,7 @@ class CImageList;
 
 class CListCtrl : public CWnd {
 public:
+    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
     // The number of rows of a list that holds none itself (LVS_OWNERDATA).
     void SetItemCountEx(int count, DWORD flags)
     {
@@ -24,6 +25,12 @@ public:
         return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), static_cast<LPARAM>(flags)));
     }
     BOOL GetItemRect(int index, RECT* rect, UINT code) const;
+    int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
+    int GetCountPerPage() const { return static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)); }
+    BOOL EnsureVisible(int index, BOOL partialOk)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), partialOk));
+    }
 
     int InsertColumn(int column, const wchar_t* heading, int format, int width = -1);
     BOOL GetColumn(int column, LVCOLUMNW* description) const

@@ -118,6 +118,13 @@ protected:                                                \
          return 0;                                                                       \
      }},
 
+// void OnKeyDown(UINT key, UINT repeatCount, UINT flags)
+#define ON_WM_KEYDOWN()                                                                  \
+    {WM_KEYDOWN, 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {                    \
+         static_cast<ThisClass&>(w).OnKeyDown(static_cast<UINT>(wp), LOWORD(lp), HIWORD(lp)); \
+         return 0;                                                                       \
+     }},
+
 // void OnLButtonDown(UINT flags, CPoint point)
 #define ON_WM_LBUTTONDOWN()                                                              \
     {WM_LBUTTONDOWN, 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {                \

@@ -73,8 +73,10 @@ BEGIN_MESSAGE_MAP(CItemListCtrl, CListCtrl)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_LBUTTONDOWN()
+    ON_WM_KEYDOWN()
     ON_NOTIFY_REFLECT(kRecognizeGesture, OnReflectedNotify)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
+    ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
 END_MESSAGE_MAP()
 
 CItemListCtrl::~CItemListCtrl()
@@ -107,18 +109,19 @@ void CItemListCtrl::ShowRows(CShoppingList& rows)
 {
     m_rows = &rows;
     rows.SetObserver(this);
-    SetRowCount(-1, -1);
+    SetRowCount(-1, -1, 0);
 }
 
-void CItemListCtrl::SetRowCount(int focused, int selected)
+void CItemListCtrl::SetRowCount(int focused, int selected, int firstMoved)
 {
     const int wasFocused = GetNextItem(-1, LVNI_FOCUSED);
-    const int wasSelected = GetNextItem(-1, LVNI_SELECTED);
+    const int wasSelected = m_selectedRow;
     if (wasFocused >= 0 && wasFocused != focused)
         SetItemState(wasFocused, 0, LVIS_FOCUSED);
     if (wasSelected >= 0 && wasSelected != selected)
         SetItemState(wasSelected, 0, LVIS_SELECTED);
-    SetItemCountEx(m_rows != nullptr ? m_rows->RowCount() : 0, LVSICF_NOSCROLL);
+    SetItemCountEx(m_rows != nullptr ? m_rows->RowCount() : 0, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    InvalidateFrom(firstMoved);
     if (focused >= 0 && focused != wasFocused)
         SetItemState(focused, LVIS_FOCUSED, LVIS_FOCUSED);
     if (selected >= 0 && selected != wasSelected)
@@ -128,16 +131,16 @@ void CItemListCtrl::SetRowCount(int focused, int selected)
 void CItemListCtrl::OnRowsInserted(int first, int count)
 {
     auto follow = [first, count](int row) { return row >= first ? row + count : row; };
-    SetRowCount(follow(GetNextItem(-1, LVNI_FOCUSED)), follow(GetNextItem(-1, LVNI_SELECTED)));
+    SetRowCount(follow(GetNextItem(-1, LVNI_FOCUSED)), follow(m_selectedRow), first);
 }
 
 void CItemListCtrl::OnRowsRemoved(int first, int count)
 {
     const int focused = GetNextItem(-1, LVNI_FOCUSED);
-    const int selected = GetNextItem(-1, LVNI_SELECTED);
+    const int selected = m_selectedRow;
     const int end = first + count;
     SetRowCount(focused >= end ? focused - count : (focused >= first ? first : focused),
-                selected >= end ? selected - count : (selected >= first ? -1 : selected));
+                selected >= end ? selected - count : (selected >= first ? -1 : selected), first);
 }
 
 void CItemListCtrl::OnRowsChanged(int first, int count)
@@ -147,7 +150,17 @@ void CItemListCtrl::OnRowsChanged(int first, int count)
 
 void CItemListCtrl::OnRowsReplaced()
 {
-    SetRowCount(-1, -1);
+    SetRowCount(-1, -1, 0);
+}
+
+void CItemListCtrl::InvalidateFrom(int row)
+{
+    CRect client;
+    GetClientRect(&client);
+    CRect bounds;
+    if (row > GetTopIndex() && GetItemRect(row, &bounds, LVIR_BOUNDS))
+        client.top = std::max(client.top, bounds.top);
+    InvalidateRect(&client, FALSE);
 }
 
 void CItemListCtrl::InvalidateRows(int first, int count)
@@ -157,6 +170,71 @@ void CItemListCtrl::InvalidateRows(int first, int count)
         if (GetItemRect(row, &bounds, LVIR_BOUNDS))
             InvalidateRect(&bounds, FALSE);
     }
+}
+
+void CItemListCtrl::OnItemChanged(NMHDR* header, LRESULT*)
+{
+    const NMLISTVIEW& change = *reinterpret_cast<NMLISTVIEW*>(header);
+    if ((change.uChanged & LVIF_STATE) == 0)
+        return;
+    if ((change.uNewState & LVIS_SELECTED) != 0)
+        m_selectedRow = change.iItem;
+    else if (change.iItem == -1 || ((change.uOldState & LVIS_SELECTED) != 0 && change.iItem == m_selectedRow))
+        m_selectedRow = -1;
+}
+
+int CItemListCtrl::NavigationTarget(UINT key) const
+{
+    const int last = GetItemCount() - 1;
+    const int focused = SelectedRow();
+    const int top = GetTopIndex();
+    const int page = std::max(1, GetCountPerPage());
+    int target;
+    switch (key) {
+    case VK_UP:
+        target = focused - 1;
+        break;
+    case VK_DOWN:
+        target = focused + 1;
+        break;
+    case VK_HOME:
+        target = 0;
+        break;
+    case VK_END:
+        target = last;
+        break;
+    case VK_PRIOR:  // to the top of the page, then a page up
+        target = focused > top ? top : focused - (page - 1);
+        break;
+    case VK_NEXT:  // to the bottom of the page, then a page down
+        target = focused >= 0 && focused < top + page - 1 ? top + page - 1 : focused + (page - 1);
+        break;
+    default:
+        return -1;
+    }
+    return std::max(0, std::min(target, last));
+}
+
+void CItemListCtrl::OnKeyDown(UINT key, UINT, UINT)
+{
+    // Ctrl moves the focus alone, which the platform does one row at a time already.
+    const int target = ::GetKeyState(VK_CONTROL) < 0 ? -1 : NavigationTarget(key);
+    if (target < 0) {
+        Default();
+        return;
+    }
+    MoveFocusTo(target);
+}
+
+void CItemListCtrl::MoveFocusTo(int row)
+{
+    const int focused = SelectedRow();
+    if (m_selectedRow >= 0 && m_selectedRow != row)
+        SetItemState(m_selectedRow, 0, LVIS_SELECTED);
+    if (focused >= 0 && focused != row)
+        SetItemState(focused, 0, LVIS_FOCUSED);
+    SetItemState(row, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    EnsureVisible(row, FALSE);
 }
 
 void CItemListCtrl::OnGetDispInfo(NMHDR* header, LRESULT*)

@@ -63,6 +63,13 @@ private:
     void OnSetFocus(CWnd* oldFocus);
     void OnKillFocus(CWnd* newFocus);
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
+    void OnItemChanged(NMHDR* header, LRESULT* result);
+    // The row a navigation key moves the focus to, or -1 for any other key.
+    int NavigationTarget(UINT key) const;
+    // Moves the focus and the selection to row, one row's state at a time: the
+    // platform's own way clears every row of a virtual list, one by one.
+    void MoveFocusTo(int row);
     void OnReflectedNotify(NMHDR* header, LRESULT* result);
     void OnGetDispInfo(NMHDR* header, LRESULT* result);
 
@@ -73,7 +80,11 @@ private:
     void OnRowsRemoved(int first, int count) override;
     void OnRowsChanged(int first, int count) override;
     void OnRowsReplaced() override;
-    void SetRowCount(int focused, int selected);
+    // The count of the rows, with the focus and the selection put on these rows and
+    // every row from firstMoved on drawn again.
+    void SetRowCount(int focused, int selected, int firstMoved);
+    // Every visible row from row on, which moved or changed.
+    void InvalidateFrom(int row);
     void InvalidateRows(int first, int count);
 
     void SetupList();
@@ -87,4 +98,7 @@ private:
     CMenu m_hItemMenu;              // owned; holds no menu until SetItemMenu loads one
     HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned
     int m_redrawHolds = 0;
+    // The selected row, kept from the control's own notices: the platform finds it
+    // only by asking every row of a virtual list in turn.
+    int m_selectedRow = -1;
 };

@@ -131,13 +131,18 @@ HWND MainWindowTest::List() const
 
 std::vector<ShownRow> MainWindowTest::Rows() const
 {
-    HWND list = List();
-    int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    int count = static_cast<int>(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0));
     std::vector<ShownRow> rows;
     for (int row = 0; row < count; ++row)
-        rows.push_back({ListMark(list, row), ListText(list, row, 0), ListText(list, row, 1),
-                        ListText(list, row, 2), ListText(list, row, 3)});
+        rows.push_back(RowAt(row));
     return rows;
+}
+
+ShownRow MainWindowTest::RowAt(int row) const
+{
+    HWND list = List();
+    return {ListMark(list, row), ListText(list, row, 0), ListText(list, row, 1), ListText(list, row, 2),
+            ListText(list, row, 3)};
 }
 
 std::wstring MainWindowTest::FieldText(int id) const

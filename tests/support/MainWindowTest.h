@@ -53,6 +53,7 @@ protected:
     HWND Control(int id) const { return ::GetDlgItem(Window(), id); }
     HWND List() const;
     std::vector<ShownRow> Rows() const;
+    ShownRow RowAt(int row) const;
     std::wstring FieldText(int id) const;
     void SetFieldText(int id, const std::wstring& text);
     void SendCommand(UINT id);
