@@ -22,18 +22,12 @@ struct BareRecord {
 
 // Reads a list file line by line: the row count, then five lines per item.
 std::vector<BareRecord> BareReadList(const wchar_t* path);
+// Reads a system list file: a list file's lines, then "0", the font line (height,
+// bold, italic, underline, antialiased) and the face name, which go into font.
+std::vector<BareRecord> BareReadSystemList(const wchar_t* path, LOGFONTW& font);
 // Writes bytes to path with one fwrite; false when that failed.
 bool BareWrite(const wchar_t* path, const std::string& bytes);
 
-// List views without owner drawing
-// Gives `to` the columns of `from` (headings, formats, widths).
-void CopyColumns(HWND from, HWND to);
-// Inserts the records, copies times over, with redrawing off.
-void FillBareList(HWND list, const std::vector<BareRecord>& records, int copies);
-// Inserts every row of `from`, its four texts and its image, with redrawing off.
-void CopyRows(HWND from, HWND to);
-// Deletes the last `count` rows one by one with LVM_DELETEITEM, redrawing off
-// while it runs, then invalidates the list.
-void DeleteBareRows(HWND list, int count);
-// Deletes every row (not timed).
-void ClearBareList(HWND list);
+// Tahoma, a 10-pixel cell, antialiased: what a system list file's font line gives
+// when it reads "10 0 0 0 1" and "Tahoma".
+LOGFONTW BareDefaultFont();

@@ -2,6 +2,9 @@
 
 #include "framework/FileDialog.h"
 
+#include <psapi.h>
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -34,9 +37,9 @@ double TimeOnce(const std::function<void()>& fn)
 
 double Samples::Median() const
 {
-    if (m_seconds.empty())
+    if (m_values.empty())
         return 0.0;
-    std::vector<double> sorted = m_seconds;
+    std::vector<double> sorted = m_values;
     std::sort(sorted.begin(), sorted.end());
     const size_t middle = sorted.size() / 2;
     return sorted.size() % 2 == 1 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2.0;
@@ -56,6 +59,74 @@ void PumpMessages()
 void PaintPending(HWND window)
 {
     ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// ---------------------------------------------------------------------------
+// Child processes
+
+double PeakWorkingSet()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+        Fail("GetProcessMemoryInfo failed");
+    return static_cast<double>(counters.PeakWorkingSetSize);
+}
+
+std::vector<std::wstring> CommandArguments()
+{
+    std::vector<std::wstring> arguments;
+    int count = 0;
+    wchar_t** split = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (split == nullptr)
+        return arguments;
+    for (int i = 0; i < count; ++i)
+        arguments.push_back(split[i]);
+    ::LocalFree(split);
+    return arguments;
+}
+
+std::string RunSelf(const std::wstring& arguments, const std::wstring& folder)
+{
+    wchar_t self[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + arguments;
+
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &inherited, 0))
+        Fail("CreatePipe failed");
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    const BOOL started = ::CreateProcessW(self, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                                          &startup, &process);
+    ::CloseHandle(writeEnd);
+    if (!started) {
+        ::CloseHandle(readEnd);
+        Fail("cannot start " + Narrow(commandLine));
+    }
+    std::string output;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
+    ::CloseHandle(readEnd);
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    if (exitCode != 0)
+        Fail("the child " + Narrow(arguments) + " ended with " + std::to_string(exitCode) + ": " + output);
+    return output;
 }
 
 // ---------------------------------------------------------------------------
@@ -209,9 +280,16 @@ std::string FormatDuration(double seconds)
     return text;
 }
 
-FigureTable::Row& FigureTable::AddRow(const std::string& measure, const std::string& counterpart)
+std::string FormatBytes(double bytes)
 {
-    m_rows.push_back(Row{measure, counterpart, {}, {}});
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f MiB", bytes / (1024.0 * 1024.0));
+    return text;
+}
+
+FigureTable::Row& FigureTable::AddRow(const std::string& measure, const std::string& counterpart, Unit unit)
+{
+    m_rows.push_back(Row{measure, counterpart, unit, {}, {}});
     return m_rows.back();
 }
 
@@ -230,7 +308,8 @@ void FigureTable::Print() const
         std::string runs = std::to_string(row.gromble.Count());
         if (row.bare.Count() != row.gromble.Count())
             runs += "/" + std::to_string(row.bare.Count());
-        cells.push_back({row.measure, row.counterpart, FormatDuration(gromble), FormatDuration(bare), ratio, runs});
+        auto format = row.unit == Unit::Bytes ? &FormatBytes : &FormatDuration;
+        cells.push_back({row.measure, row.counterpart, format(gromble), format(bare), ratio, runs});
     }
     std::vector<size_t> widths;
     for (const std::string& heading : headings)

@@ -16,21 +16,29 @@ double Now();
 // Seconds that fn takes, once.
 double TimeOnce(const std::function<void()>& fn);
 
-// The durations measured for one side of a row, in seconds.
+// The figures measured for one side of a row: durations in seconds, or sizes in bytes.
 class Samples {
 public:
-    void Add(double seconds) { m_seconds.push_back(seconds); }
+    void Add(double value) { m_values.push_back(value); }
     double Median() const;
-    int Count() const { return static_cast<int>(m_seconds.size()); }
+    int Count() const { return static_cast<int>(m_values.size()); }
 
 private:
-    std::vector<double> m_seconds;
+    std::vector<double> m_values;
 };
 
 // Handles every message waiting in this thread's queue.
 void PumpMessages();
 // Paints, now, whatever window and its descendants have waiting to be painted.
 void PaintPending(HWND window);
+
+// This process's peak working set (PeakWorkingSetSize), in bytes.
+double PeakWorkingSet();
+// Runs this program again with arguments, in folder as its current folder, and
+// returns what it printed once it has ended; Fail when it could not run or failed.
+std::string RunSelf(const std::wstring& arguments, const std::wstring& folder);
+// This program's command line, split.
+std::vector<std::wstring> CommandArguments();
 
 // A folder of the benchmark's own under the temporary folder, removed at the end.
 class ScratchRoot {
@@ -82,19 +90,23 @@ private:
 std::string Grouped(long long value);
 // "1.84 s", "12.3 ms", "45.6 us"
 std::string FormatDuration(double seconds);
+// "243.1 MiB"
+std::string FormatBytes(double bytes);
 
 // The table that the benchmark prints: one row per measure, Gromble against its
 // bare counterpart.
 class FigureTable {
 public:
+    enum class Unit { Seconds, Bytes };
     struct Row {
         std::string measure;
         std::string counterpart;
+        Unit unit;
         Samples gromble;
         Samples bare;
     };
     // The row stays where it is while later rows are added.
-    Row& AddRow(const std::string& measure, const std::string& counterpart);
+    Row& AddRow(const std::string& measure, const std::string& counterpart, Unit unit = Unit::Seconds);
     // A Markdown table: medians of both sides, their ratio and the number of runs.
     void Print() const;
 

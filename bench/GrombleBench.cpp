@@ -1,7 +1,9 @@
 // Gromble's figures: the real main window, driven by the messages its commands
 // produce, against bare Win32 and plain C++ doing the same work, side by side in one
-// process under one Wine. Every figure is the median of several runs of each side.
-// The printed table is Markdown.
+// process under one Wine. Every figure is the median of several runs of each side;
+// a peak working set is measured once per side, each in a process of its own (this
+// program started again with --peak). The printed table is Markdown.
+#include "BareListWindow.h"
 #include "BareSide.h"
 #include "BenchSupport.h"
 
@@ -42,6 +44,12 @@ struct ListSize {
 };
 // Fewer runs for the big lists: 100,000 rows take seconds per command.
 constexpr ListSize kListSizes[] = {{1000, 7, true}, {10000, 5, true}, {100000, 3, false}};
+// The big list of the figures' targets; its commands round differently (RunMillionRound).
+constexpr ListSize kMillion = {1000000, 3, false};
+// Start-up with a system list of these sizes.
+constexpr ListSize kStartupLists[] = {{100000, 3, false}, {1000000, 3, false}};
+constexpr int kPeakSizes[] = {1000, 10000, 100000, 1000000};
+constexpr int kKeyRuns = 5;
 
 void Progress(const std::string& text)
 {
@@ -102,20 +110,65 @@ std::unique_ptr<BenchWindow> CreateMainWindow()
     return window;
 }
 
+// The command as its menu item sends it, until it has returned and the window has
+// painted what it left to paint.
+double SendCommand(BenchPrompts& prompts, HWND window, UINT id)
+{
+    const double seconds = TimeOnce([&] {
+        ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        PaintPending(window);
+    });
+    PumpMessages();
+    Expect(prompts.Unexpected().empty(), "a command asked something unexpected: " + Narrow(prompts.Unexpected()));
+    return seconds;
+}
+
+// Closes the main window. New first: the store at close of a big list would take
+// seconds that no figure asks for.
+void CloseMainWindow(BenchPrompts& prompts, std::unique_ptr<BenchWindow>& window)
+{
+    if (RowCount(ListOf(*window)) > ClosingRowCount)
+        SendCommand(prompts, window->m_hWnd, ID_FILE_NEW);
+    window->DestroyWindow();
+    window.reset();
+    PumpMessages();
+}
+
 // A list file of the program's format: the row count with the two closing rows,
-// then mark, name, quantity, location and price of each item, one a line.
-void WriteListFile(const std::wstring& path, int items)
+// then mark, name, quantity, location and price of each item, one a line. A system
+// list file goes on with "0", the font line and the face name.
+void WriteListFile(const std::wstring& path, int items, bool systemList = false)
 {
     static const char* const names[] = {"Milk", "Wholemeal bread", "Apples", "Cheddar cheese",
                                         "Coffee beans", "Washing-up liquid", "Tomatoes", "Olive oil"};
     static const char* const locations[] = {"Market", "Bakery", "Butcher", "Pharmacy", "Corner shop"};
-    std::FILE* file = ::_wfopen(path.c_str(), L"wb");
-    Expect(file != nullptr, "cannot write " + Narrow(path));
-    std::fprintf(file, "%d\n", items + 2);
-    for (int i = 0; i < items; ++i)
-        std::fprintf(file, "%d\n%s %d\n%d\n%s\n%d.%02d\n", i % 4, names[i % 8], i + 1, 1 + i % 6, locations[i % 5],
-                     i % 20, (i * 7) % 100);
-    Expect(std::fclose(file) == 0, "cannot write " + Narrow(path));
+    // Formatted in memory and written at once: fprintf of a million items under Wine
+    // takes seconds (MinGW's printf hands the stream one character at a time).
+    std::string bytes = std::to_string(items + 2) + "\n";
+    char record[160];
+    for (int i = 0; i < items; ++i) {
+        const int length = std::snprintf(record, sizeof record, "%d\n%s %d\n%d\n%s\n%d.%02d\n", i % 4, names[i % 8],
+                                         i + 1, 1 + i % 6, locations[i % 5], i % 20, (i * 7) % 100);
+        bytes.append(record, static_cast<size_t>(length));
+    }
+    if (systemList)
+        bytes += "0\n10 0 0 0 1\nTahoma\n";
+    Expect(BareWrite(path.c_str(), bytes), "cannot write " + Narrow(path));
+}
+
+// Both sides one after the other, in alternating order, run times.
+void Alternate(FigureTable::Row& row, int runs, const std::function<double()>& gromble,
+               const std::function<double()>& bare)
+{
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2 == 0) {
+            row.gromble.Add(gromble());
+            row.bare.Add(bare());
+        } else {
+            row.bare.Add(bare());
+            row.gromble.Add(gromble());
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -155,15 +208,55 @@ void MeasureStartup(FigureTable& table, const ScratchRoot& root)
     };
     gromble();  // first use of classes, fonts and resources
     bare();
-    for (int run = 0; run < kStartupRuns; ++run) {
-        if (run % 2 == 0) {
-            row.gromble.Add(gromble());
-            row.bare.Add(bare());
-        } else {
-            row.bare.Add(bare());
-            row.gromble.Add(gromble());
-        }
-    }
+    Alternate(row, kStartupRuns, gromble, bare);
+}
+
+// The start in a folder that holds a system list file of size.items items, until the
+// list is painted; the bare program reads the same file and shows its rows.
+void MeasureStartupWithList(FigureTable& table, const ScratchRoot& root, BenchPrompts& prompts, const ListSize& size)
+{
+    const std::string n = Grouped(size.items);
+    Progress("start-up with a system list of " + n + " items (" + std::to_string(size.runs) + " runs)");
+    FigureTable::Row& row = table.AddRow("Start-up with a system list of " + n + " items, to the painted list",
+                                         "fgets into a vector, owner-drawn LVS_OWNERDATA list of template 102");
+    const std::wstring pristine = root.Path() + L"\\system-" + std::to_wstring(size.items) + L".grl";
+    WriteListFile(pristine, size.items, true);
+    const std::wstring folder = root.EnterNewFolder(L"start-list-" + std::to_wstring(size.items));
+    const std::wstring system = folder + L"\\GRSystemList.grl";
+    // Each side finds the file as it was written: the close rewrites it.
+    auto layFile = [&] {
+        Expect(::CopyFileW(pristine.c_str(), system.c_str(), FALSE) != FALSE, "cannot copy the system list");
+    };
+
+    auto gromble = [&]() {
+        layFile();
+        std::unique_ptr<BenchWindow> window;
+        const double seconds = TimeOnce([&] {
+            window = CreateMainWindow();
+            PaintPending(window->m_hWnd);
+        });
+        Expect(RowCount(ListOf(*window)) == size.items + ClosingRowCount, "the start shows another count");
+        CloseMainWindow(prompts, window);
+        return seconds;
+    };
+    auto bare = [&]() {
+        layFile();
+        std::unique_ptr<BareListWindow> window;
+        const double seconds = TimeOnce([&] {
+            LOGFONTW font = BareDefaultFont();
+            std::vector<BareRecord> records = BareReadSystemList(system.c_str(), font);
+            window = std::make_unique<BareListWindow>(font, 0);
+            window->Show(std::move(records));
+            PaintPending(window->Dialog());
+        });
+        Expect(RowCount(window->List()) == size.items, "the bare start shows another count");
+        window.reset();
+        PumpMessages();
+        return seconds;
+    };
+    Alternate(row, size.runs, gromble, bare);
+    root.Leave(folder);
+    ::DeleteFileW(pristine.c_str());
 }
 
 // ---------------------------------------------------------------------------
@@ -175,23 +268,23 @@ struct Session {
     BenchPrompts& prompts;
     std::wstring folder;
     std::unique_ptr<BenchWindow> window;
-    HWND bareDialog = nullptr;
-    HWND bareList = nullptr;
+    std::unique_ptr<BareListWindow> bare;
 
     HWND List() const { return ListOf(*window); }
     std::wstring File(const std::wstring& name) const { return folder + L"\\" + name; }
+    std::wstring ListFile(int items) const { return File(L"list-" + std::to_wstring(items) + L".grl"); }
 
-    // The command as its menu item sends it, until it has returned and the window
-    // has painted what it left to paint.
-    double Command(UINT id)
+    double Command(UINT id) { return SendCommand(prompts, window->m_hWnd, id); }
+    double Open(const std::wstring& path)
     {
-        const double seconds = TimeOnce([&] {
-            ::SendMessageW(window->m_hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-            PaintPending(window->m_hWnd);
-        });
+        prompts.ChooseFile(path);
+        return Command(ID_FILE_OPEN);
+    }
+    // The bare window's rows painted, so that no paint of theirs falls into a figure.
+    void SettleBare()
+    {
+        PaintPending(bare->Dialog());
         PumpMessages();
-        Expect(prompts.Unexpected().empty(), "a command asked something unexpected: " + Narrow(prompts.Unexpected()));
-        return seconds;
     }
 };
 
@@ -203,83 +296,148 @@ struct CommandRows {
     FigureTable::Row* clear;
 };
 
-void RunCommandRound(Session& session, int items, const CommandRows* rows)
+using KeepFigure = std::function<void(FigureTable::Row* CommandRows::*, bool, double)>;
+
+KeepFigure Keeper(const CommandRows* rows)
 {
-    const std::wstring suffix = std::to_wstring(items) + L".grl";
-    const std::wstring list = session.File(L"list-" + suffix);
-    const std::wstring saved = session.File(L"saved-" + suffix);
-    const std::wstring bareSaved = session.File(L"bare-saved-" + suffix);
-    const std::wstring system = session.File(L"GRSystemList.grl");
-    const std::wstring bareSystem = session.File(L"bare-system-" + suffix);
-    const std::string count = Grouped(items);
-    auto keep = [rows](FigureTable::Row* CommandRows::*which, bool gromble, double seconds) {
+    return [rows](FigureTable::Row* CommandRows::*which, bool gromble, double seconds) {
         if (rows != nullptr)
             (gromble ? (rows->*which)->gromble : (rows->*which)->bare).Add(seconds);
     };
+}
 
+std::vector<BareRecord> TimedBareRead(const std::wstring& path, int items, double& seconds)
+{
     std::vector<BareRecord> records;
-    keep(&CommandRows::open, false, TimeOnce([&] { records = BareReadList(list.c_str()); }));
+    seconds = TimeOnce([&] { records = BareReadList(path.c_str()); });
     Expect(static_cast<int>(records.size()) == items, "the bare reader read " + Grouped(records.size()) + " items");
-    session.prompts.ChooseFile(list);
-    keep(&CommandRows::open, true, session.Command(ID_FILE_OPEN));
-    Expect(RowCount(session.List()) == items + ClosingRowCount, "Open of " + count + " items shows another count");
+    return records;
+}
 
-    session.prompts.ChooseFile(list);
-    keep(&CommandRows::attach, true, session.Command(ID_FILE_ATTACH));
-    Expect(RowCount(session.List()) == 2 * items + ClosingRowCount, "Attach of " + count + " items shows another count");
-    records.clear();
-    keep(&CommandRows::attach, false, TimeOnce([&] { records = BareReadList(list.c_str()); }));
-    Expect(static_cast<int>(records.size()) == items, "the bare reader read " + Grouped(records.size()) + " items");
-
+// Save of what the main window holds, then one fwrite of the bytes it wrote.
+void SaveBothSides(Session& session, const std::wstring& name, const KeepFigure& keep)
+{
+    const std::wstring saved = session.File(L"saved-" + name);
+    const std::wstring bareSaved = session.File(L"bare-saved-" + name);
     ::DeleteFileW(saved.c_str());
     session.prompts.ChooseFile(saved);
     keep(&CommandRows::save, true, session.Command(ID_FILE_SAVE));
-    std::string bytes = ReadBytes(saved);
+    const std::string bytes = ReadBytes(saved);
     Expect(!bytes.empty(), "Save wrote nothing");
     ::DeleteFileW(bareSaved.c_str());
     bool written = false;
     keep(&CommandRows::save, false, TimeOnce([&] { written = BareWrite(bareSaved.c_str(), bytes); }));
     Expect(written, "the bare write failed");
+    ::DeleteFileW(saved.c_str());
+    ::DeleteFileW(bareSaved.c_str());
+}
 
+// The store of the list file's items copies times, then one fwrite of the bytes it wrote.
+void StoreBothSides(Session& session, const std::wstring& listFile, int copies, const KeepFigure& keep)
+{
+    const std::wstring system = session.File(L"GRSystemList.grl");
+    const std::wstring bareSystem = session.File(L"bare-system.grl");
     ::DeleteFileW(system.c_str());
     {
-        StoreRig rig(list, 2);
+        StoreRig rig(listFile, copies);
         keep(&CommandRows::store, true, TimeOnce([&] { rig.Store(); }));
     }
     PumpMessages();
-    bytes = ReadBytes(system);
+    const std::string bytes = ReadBytes(system);
     Expect(!bytes.empty(), "the system list store wrote nothing");
     ::DeleteFileW(bareSystem.c_str());
+    bool written = false;
     keep(&CommandRows::store, false, TimeOnce([&] { written = BareWrite(bareSystem.c_str(), bytes); }));
     Expect(written, "the bare write failed");
+    ::DeleteFileW(system.c_str());
+    ::DeleteFileW(bareSystem.c_str());
+}
 
-    // New's counterpart: as many rows deleted from a bare list view.
-    FillBareList(session.bareList, records, 2);
-    PaintPending(session.bareDialog);
-    PumpMessages();
+// New on both sides: the bare program clears its vector and sets the count to 0.
+void ClearBothSides(Session& session, const KeepFigure& keep)
+{
+    session.SettleBare();
     keep(&CommandRows::clear, false, TimeOnce([&] {
-        DeleteBareRows(session.bareList, 2 * items);
-        PaintPending(session.bareDialog);
+        session.bare->Clear();
+        PaintPending(session.bare->Dialog());
     }));
-    Expect(RowCount(session.bareList) == 0, "the bare list kept rows");
+    Expect(RowCount(session.bare->List()) == 0, "the bare list kept rows");
     PumpMessages();
     keep(&CommandRows::clear, true, session.Command(ID_FILE_NEW));
     Expect(RowCount(session.List()) == ClosingRowCount, "New left item rows");
 }
 
+// Open N, Attach N onto them, then Save, store and New of the 2N.
+void RunCommandRound(Session& session, int items, const CommandRows* rows)
+{
+    const std::wstring list = session.ListFile(items);
+    const std::string count = Grouped(items);
+    const KeepFigure keep = Keeper(rows);
+    double seconds = 0.0;
+
+    std::vector<BareRecord> records = TimedBareRead(list, items, seconds);
+    keep(&CommandRows::open, false, seconds);
+    session.bare->Show(std::move(records));
+    keep(&CommandRows::open, true, session.Open(list));
+    Expect(RowCount(session.List()) == items + ClosingRowCount, "Open of " + count + " items shows another count");
+
+    session.prompts.ChooseFile(list);
+    keep(&CommandRows::attach, true, session.Command(ID_FILE_ATTACH));
+    Expect(RowCount(session.List()) == 2 * items + ClosingRowCount,
+           "Attach of " + count + " items shows another count");
+    records = TimedBareRead(list, items, seconds);
+    keep(&CommandRows::attach, false, seconds);
+    session.bare->InsertAhead(std::move(records));
+
+    SaveBothSides(session, std::to_wstring(items) + L".grl", keep);
+    StoreBothSides(session, list, 2, keep);
+    ClearBothSides(session, keep);
+}
+
+// The million: Open, Save, New and the store of 1,000,000 items each, and Attach of
+// 1,000,000 onto as many. Twice the rows would go past the figures' targets.
+void RunMillionRound(Session& session, int items, const CommandRows* rows)
+{
+    const std::wstring list = session.ListFile(items);
+    const std::string count = Grouped(items);
+    const KeepFigure keep = Keeper(rows);
+    double seconds = 0.0;
+
+    std::vector<BareRecord> records = TimedBareRead(list, items, seconds);
+    keep(&CommandRows::open, false, seconds);
+    session.bare->Show(std::move(records));
+    keep(&CommandRows::open, true, session.Open(list));
+    Expect(RowCount(session.List()) == items + ClosingRowCount, "Open of " + count + " items shows another count");
+
+    SaveBothSides(session, std::to_wstring(items) + L".grl", keep);
+    ClearBothSides(session, keep);
+    // With the main window empty, so that only one more copy of the rows is alive.
+    StoreBothSides(session, list, 1, keep);
+
+    session.Open(list);
+    session.prompts.ChooseFile(list);
+    keep(&CommandRows::attach, true, session.Command(ID_FILE_ATTACH));
+    Expect(RowCount(session.List()) == 2 * items + ClosingRowCount,
+           "Attach of " + count + " items shows another count");
+    records = TimedBareRead(list, items, seconds);
+    keep(&CommandRows::attach, false, seconds);
+    session.Command(ID_FILE_NEW);
+}
+
 void MeasureCommands(FigureTable& table, Session& session)
 {
+    const std::string bareNew = "vector clear + LVM_SETITEMCOUNT 0, painted";
     for (const ListSize& size : kListSizes) {
         const std::string n = Grouped(size.items);
         const std::string twice = Grouped(2LL * size.items);
         Progress("commands on " + n + " items (" + std::to_string(size.runs) + " runs)");
-        WriteListFile(session.File(L"list-" + std::to_wstring(size.items) + L".grl"), size.items);
+        WriteListFile(session.ListFile(size.items), size.items);
         CommandRows rows;
         rows.open = &table.AddRow("Open, " + n + " items", "read + parse of the same file");
         rows.attach = &table.AddRow("Attach, " + n + " items onto " + n, "read + parse of the same file");
         rows.save = &table.AddRow("Save, " + twice + " items", "fwrite of the same bytes");
         rows.store = &table.AddRow("System list store, " + twice + " items", "fwrite of the same bytes");
-        rows.clear = &table.AddRow("New, " + twice + " items", "LVM_DELETEITEM x " + twice + ", redraw off");
+        rows.clear = &table.AddRow("New, " + twice + " items", bareNew);
         if (size.warmUp)
             RunCommandRound(session, size.items, nullptr);
         for (int run = 0; run < size.runs; ++run)
@@ -287,41 +445,48 @@ void MeasureCommands(FigureTable& table, Session& session)
     }
 }
 
-// ---------------------------------------------------------------------------
-// Repaint
-
-void MeasureRepaint(FigureTable& table, Session& session)
+void MeasureMillionCommands(FigureTable& table, Session& session)
 {
-    constexpr int items = 1000;
-    Progress("repaint of the visible list");
-    session.prompts.ChooseFile(session.File(L"list-" + std::to_wstring(items) + L".grl"));
-    session.Command(ID_FILE_OPEN);
+    const std::string n = Grouped(kMillion.items);
+    Progress("commands on " + n + " items (" + std::to_string(kMillion.runs) + " runs)");
+    WriteListFile(session.ListFile(kMillion.items), kMillion.items);
+    CommandRows rows;
+    rows.open = &table.AddRow("Open, " + n + " items", "read + parse of the same file");
+    rows.attach = &table.AddRow("Attach, " + n + " items onto " + n, "read + parse of the same file");
+    rows.save = &table.AddRow("Save, " + n + " items", "fwrite of the same bytes");
+    rows.store = &table.AddRow("System list store, " + n + " items", "fwrite of the same bytes");
+    rows.clear = &table.AddRow("New, " + n + " items", "vector clear + LVM_SETITEMCOUNT 0, painted");
+    for (int run = 0; run < kMillion.runs; ++run)
+        RunMillionRound(session, kMillion.items, &rows);
+}
+
+// ---------------------------------------------------------------------------
+// The visible list: repaint and keys
+
+// Both windows hold the items of the list file, the top rows painted.
+void ShowOnBothSides(Session& session, int items)
+{
+    const std::wstring list = session.ListFile(items);
+    session.Open(list);
+    Expect(RowCount(session.List()) == items + ClosingRowCount,
+           "Open of " + Grouped(items) + " items shows another count");
+    session.bare->Show(BareReadList(list.c_str()));
+    session.SettleBare();
+    Expect(RowCount(session.bare->List()) == items, "the bare list has another count");
+}
+
+void MeasureRepaint(FigureTable& table, Session& session, int items, int runs)
+{
+    Progress("repaint of the visible list, " + Grouped(items) + " items");
     const HWND list = session.List();
-    Expect(RowCount(list) == items + ClosingRowCount, "Open of 1,000 items shows another count");
-
-    // The same rows, columns, images, colours, font and size, drawn by the list view itself.
-    const HWND bare = session.bareList;
-    ClearBareList(bare);
-    ::SetWindowLongPtrW(bare, GWL_STYLE, ::GetWindowLongPtrW(bare, GWL_STYLE) | LVS_SINGLESEL | LVS_SHAREIMAGELISTS);
-    ::SendMessageW(bare, LVM_SETIMAGELIST, LVSIL_SMALL, ::SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-    ::SendMessageW(bare, WM_SETFONT, ::SendMessageW(list, WM_GETFONT, 0, 0), FALSE);
-    ::SendMessageW(bare, LVM_SETBKCOLOR, 0, ListBackColor);
-    ::SendMessageW(bare, LVM_SETTEXTBKCOLOR, 0, ListBackColor);
-    CopyColumns(list, bare);
-    RECT bounds;
-    ::GetWindowRect(list, &bounds);
-    ::SetWindowPos(bare, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CopyRows(list, bare);
-    PaintPending(session.bareDialog);
-    PumpMessages();
-    Expect(RowCount(bare) == RowCount(list), "the bare list has another count");
-
+    const HWND bare = session.bare->List();
     const int shown = static_cast<int>(::SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0));
-    FigureTable::Row& row =
-        table.AddRow("Full repaint of the visible list, " + Grouped(items) + " items, " + std::to_string(shown) +
-                         " rows shown",
-                     "list view of the same size, columns and rows, not owner-drawn");
+    const int bareShown = static_cast<int>(::SendMessageW(bare, LVM_GETCOUNTPERPAGE, 0, 0));
+    Expect(shown == bareShown, "the bare list shows " + std::to_string(bareShown) + " rows, Gromble's " +
+                                   std::to_string(shown));
+    FigureTable::Row& row = table.AddRow("Repaint of the visible list, " + Grouped(items) + " items, " +
+                                             std::to_string(shown) + " rows shown",
+                                         "the bare owner-drawn LVS_OWNERDATA list, DrawTextA");
     auto repaint = [](HWND window) {
         return TimeOnce([&] {
             ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -331,17 +496,143 @@ void MeasureRepaint(FigureTable& table, Session& session)
         repaint(list);
         repaint(bare);
     }
-    for (int run = 0; run < kRepaintRuns; ++run) {
-        if (run % 2 == 0) {
-            row.gromble.Add(repaint(list));
-            row.bare.Add(repaint(bare));
-        } else {
-            row.bare.Add(repaint(bare));
-            row.gromble.Add(repaint(list));
-        }
+    Alternate(
+        row, runs,
+        [&] {
+            PumpMessages();
+            return repaint(list);
+        },
+        [&] {
+            PumpMessages();
+            return repaint(bare);
+        });
+}
+
+int FocusedRow(HWND list)
+{
+    return static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+int TopRow(HWND list)
+{
+    return static_cast<int>(::SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+}
+
+// The key as the list receives it from the keyboard, until the window has painted.
+double PressKey(HWND list, HWND window, UINT key)
+{
+    const double seconds = TimeOnce([&] {
+        ::SendMessageW(list, WM_KEYDOWN, key, 0);
+        PaintPending(window);
+    });
+    ::SendMessageW(list, WM_KEYUP, key, 0);
+    PumpMessages();
+    return seconds;
+}
+
+// Down moves the focused row one row on; End goes to the last row, Home (not
+// measured) back to the top for the next run.
+void MeasureKeys(FigureTable& table, Session& session, int items)
+{
+    const std::string n = Grouped(items);
+    Progress("Down and End keys on " + n + " items (" + std::to_string(kKeyRuns) + " runs)");
+    const HWND list = session.List();
+    const HWND window = session.window->m_hWnd;
+    const HWND bare = session.bare->List();
+    const HWND bareWindow = session.bare->Dialog();
+
+    FigureTable::Row& down =
+        table.AddRow("Down key on the list, " + n + " items", "the same key to the bare list (its own handling)");
+    PressKey(list, window, VK_HOME);
+    PressKey(bare, bareWindow, VK_HOME);
+    Expect(FocusedRow(list) == 0 && FocusedRow(bare) == 0, "Home did not focus the top row");
+    Alternate(
+        down, kKeyRuns,
+        [&] {
+            const int before = FocusedRow(list);
+            const double seconds = PressKey(list, window, VK_DOWN);
+            Expect(FocusedRow(list) == before + 1, "Down did not move the focus one row on");
+            return seconds;
+        },
+        [&] {
+            const int before = FocusedRow(bare);
+            const double seconds = PressKey(bare, bareWindow, VK_DOWN);
+            Expect(FocusedRow(bare) == before + 1, "Down did not move the bare focus one row on");
+            return seconds;
+        });
+
+    FigureTable::Row& end =
+        table.AddRow("End key on the list (to the last row), " + n + " items", "the same key to the bare list");
+    auto toEnd = [](HWND keyList, HWND keyWindow, int last) {
+        PressKey(keyList, keyWindow, VK_HOME);
+        const double seconds = PressKey(keyList, keyWindow, VK_END);
+        Expect(FocusedRow(keyList) == last && TopRow(keyList) > 0, "End did not go to the last row");
+        return seconds;
+    };
+    Alternate(
+        end, kKeyRuns, [&] { return toEnd(list, window, RowCount(list) - 1); },
+        [&] { return toEnd(bare, bareWindow, RowCount(bare) - 1); });
+    PressKey(list, window, VK_HOME);
+    PressKey(bare, bareWindow, VK_HOME);
+}
+
+// ---------------------------------------------------------------------------
+// Peak working set, one process per side and size
+
+// The child's part: the list file shown in a fresh window of one side, then this
+// process's peak working set printed.
+int RunPeakChild(const std::wstring& side, const std::wstring& listFile)
+{
+    if (side == L"gromble") {
+        BenchPrompts prompts;
+        std::unique_ptr<BenchWindow> window = CreateMainWindow();
+        PaintPending(window->m_hWnd);
         PumpMessages();
+        prompts.ChooseFile(listFile);
+        SendCommand(prompts, window->m_hWnd, ID_FILE_OPEN);
+        Expect(RowCount(ListOf(*window)) > ClosingRowCount, "the child's Open showed no items");
+        std::printf("%.0f\n", PeakWorkingSet());
+        std::fflush(stdout);
+        CloseMainWindow(prompts, window);
+    } else {
+        BareListWindow window(BareDefaultFont(), 0);
+        window.Show(BareReadList(listFile.c_str()));
+        PaintPending(window.Dialog());
+        PumpMessages();
+        Expect(RowCount(window.List()) > 0, "the bare child showed no items");
+        std::printf("%.0f\n", PeakWorkingSet());
+        std::fflush(stdout);
     }
-    ClearBareList(bare);
+    return 0;
+}
+
+double PeakOfChild(const ScratchRoot& root, const std::wstring& side, const std::wstring& listFile)
+{
+    // A folder of its own: no system list there at the start, and none left behind.
+    const std::wstring folder = root.Path() + L"\\peak-" + side;
+    RemoveTree(folder);
+    Expect(::CreateDirectoryW(folder.c_str(), nullptr) != FALSE, "cannot create " + Narrow(folder));
+    const std::string output = RunSelf(L"--peak " + side + L" \"" + listFile + L"\"", folder);
+    RemoveTree(folder);
+    const double bytes = std::strtod(output.c_str(), nullptr);
+    Expect(bytes > 0.0, "the child printed no peak: " + output);
+    return bytes;
+}
+
+void MeasurePeaks(FigureTable& table, const ScratchRoot& root, const Session& session)
+{
+    for (int items : kPeakSizes) {
+        const std::string n = Grouped(items);
+        Progress("peak working set with " + n + " items open");
+        FigureTable::Row& row =
+            table.AddRow("Peak working set, " + n + " items opened and painted",
+                         "the bare program, " + n + " records shown", FigureTable::Unit::Bytes);
+        const std::wstring list = session.ListFile(items);
+        if (!FileExists(list))
+            WriteListFile(list, items);
+        row.gromble.Add(PeakOfChild(root, L"gromble", list));
+        row.bare.Add(PeakOfChild(root, L"bare", list));
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -423,6 +714,10 @@ int main()
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
 
+    const std::vector<std::wstring> arguments = CommandArguments();
+    if (arguments.size() == 4 && arguments[1] == L"--peak")
+        return RunPeakChild(arguments[2], arguments[3]);
+
     std::printf("Gromble figures: the real main window against bare Win32 and C++, side by side.\n");
     std::printf("Measuring:\n");
     std::fflush(stdout);
@@ -432,27 +727,28 @@ int main()
     FigureTable table;
 
     MeasureStartup(table, root);
+    for (const ListSize& size : kStartupLists)
+        MeasureStartupWithList(table, root, prompts, size);
 
     {
         Session session(prompts, root.EnterNewFolder(L"commands"));
         session.window = CreateMainWindow();
-        session.bareDialog = CreateBareDialog();
-        Expect(session.bareDialog != nullptr, "the bare dialog could not be created");
-        ::SetWindowPos(session.bareDialog, nullptr, kBareLeft, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        session.bareList = ::GetDlgItem(session.bareDialog, IDC_LIST);
-        CopyColumns(session.List(), session.bareList);
+        session.bare = std::make_unique<BareListWindow>(BareDefaultFont(), kBareLeft);
+        Expect(session.bare->Dialog() != nullptr, "the bare dialog could not be created");
         PaintPending(session.window->m_hWnd);
-        PaintPending(session.bareDialog);
-        PumpMessages();
+        session.SettleBare();
 
         MeasureCommands(table, session);
-        MeasureRepaint(table, session);
+        ShowOnBothSides(session, 1000);
+        MeasureRepaint(table, session, 1000, kRepaintRuns);
+        MeasureMillionCommands(table, session);
+        ShowOnBothSides(session, kMillion.items);
+        MeasureRepaint(table, session, kMillion.items, kRepaintRuns);
+        MeasureKeys(table, session, kMillion.items);
 
-        // The list holds 1,000 items now; its store on closing is not measured.
-        ::DestroyWindow(session.bareDialog);
-        session.window->DestroyWindow();
-        session.window.reset();
-        PumpMessages();
+        session.bare.reset();
+        CloseMainWindow(prompts, session.window);
+        MeasurePeaks(table, root, session);
         root.Leave(session.folder);
     }
 
@@ -462,8 +758,9 @@ int main()
     table.Print();
     std::printf("\nMedians of the runs; ratio = Gromble / bare. Commands are timed from their WM_COMMAND until it\n"
                 "has returned and the window has painted what it left to paint; the store is the file commands'\n"
-                "StoreSystemList alone. New has no bare counterpart but deleting as many rows from a bare list\n"
-                "view (redraw off). DrawFittedText figures are per call. Whole run: %.0f s.\n",
+                "StoreSystemList alone. The bare program keeps its rows in a vector shown by an owner-drawn\n"
+                "LVS_OWNERDATA list view. Peaks are PeakWorkingSetSize of a process of each side's own.\n"
+                "DrawFittedText figures are per call. Whole run: %.0f s.\n",
                 Now() - start);
     std::fflush(stdout);
     return 0;
