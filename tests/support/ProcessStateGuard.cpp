@@ -3,18 +3,11 @@
 #include "MainWindowTest.h"
 
 #include "framework/Prompts.h"
+#include "TestPrompts.h"
 
 #include <vector>
 
 namespace {
-
-std::string Narrow(const std::wstring& text)
-{
-    std::string narrow;
-    for (wchar_t ch : text)
-        narrow += ch < 128 ? static_cast<char>(ch) : '?';
-    return narrow;
-}
 
 // The top-level windows of this process, hidden ones too.
 std::set<HWND> ProcessWindows()

@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace {
-
 std::string Narrow(const std::wstring& text)
 {
     std::string narrow;
@@ -13,6 +11,8 @@ std::string Narrow(const std::wstring& text)
         narrow += ch < 128 ? static_cast<char>(ch) : '?';
     return narrow;
 }
+
+namespace {
 
 // "Text (*.txt)\0*.txt\0\0" as "Text (*.txt)|*.txt|", the form the program writes.
 std::wstring BarSeparated(const wchar_t* filter)

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// A text for a failure message: ASCII as it stands, "?" for the rest.
+std::string Narrow(const std::wstring& text);
+
 class TestPrompts : public CPrompts {
 public:
     TestPrompts();
