@@ -120,7 +120,10 @@ void CItemListCtrl::SetRowCount(int focused, int selected, int firstMoved)
         SetItemState(wasFocused, 0, LVIS_FOCUSED);
     if (wasSelected >= 0 && wasSelected != selected)
         SetItemState(wasSelected, 0, LVIS_SELECTED);
-    SetItemCountEx(m_rows != nullptr ? m_rows->RowCount() : 0, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    // Each new count redraws the scroll bars at once; a move leaves the count as it was.
+    const int count = m_rows != nullptr ? m_rows->RowCount() : 0;
+    if (count != GetItemCount())
+        SetItemCountEx(count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     InvalidateFrom(firstMoved);
     if (focused >= 0 && focused != wasFocused)
         SetItemState(focused, LVIS_FOCUSED, LVIS_FOCUSED);
