@@ -25,6 +25,10 @@ public:
         return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), static_cast<LPARAM>(flags)));
     }
     BOOL GetItemRect(int index, RECT* rect, UINT code) const;
+    int SubItemHitTest(LVHITTESTINFO* hit) const
+    {
+        return static_cast<int>(SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(hit)));
+    }
     int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
     int GetCountPerPage() const { return static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)); }
     BOOL EnsureVisible(int index, BOOL partialOk)

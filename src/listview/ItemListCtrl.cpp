@@ -226,10 +226,10 @@ void CItemListCtrl::OnKeyDown(UINT key, UINT, UINT)
         Default();
         return;
     }
-    MoveFocusTo(target);
+    MoveFocusTo(target, true);
 }
 
-void CItemListCtrl::MoveFocusTo(int row)
+void CItemListCtrl::MoveFocusTo(int row, bool scrollIntoView)
 {
     const int focused = SelectedRow();
     if (m_selectedRow >= 0 && m_selectedRow != row)
@@ -237,7 +237,8 @@ void CItemListCtrl::MoveFocusTo(int row)
     if (focused >= 0 && focused != row)
         SetItemState(focused, 0, LVIS_FOCUSED);
     SetItemState(row, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-    EnsureVisible(row, FALSE);
+    if (scrollIntoView)
+        EnsureVisible(row, FALSE);
 }
 
 void CItemListCtrl::OnGetDispInfo(NMHDR* header, LRESULT*)
@@ -424,10 +425,30 @@ void CItemListCtrl::FlipMark(int row)
         m_rows->ToggleCheck(row);
 }
 
-void CItemListCtrl::OnLButtonDown(UINT, CPoint)
+int CItemListCtrl::RowAt(CPoint point) const
 {
-    // The platform makes the tapped row the focused and selected one.
-    Default();
+    LVHITTESTINFO hit = {};
+    hit.pt = point;
+    const int row = SubItemHitTest(&hit);
+    return row >= 0 && (hit.flags & LVHT_ONITEM) != 0 ? row : -1;
+}
+
+void CItemListCtrl::TakeTap(CPoint point)
+{
+    // What the platform does with a tap, one row's state at a time: the tapped row
+    // becomes the focused and selected one; a tap below the rows drops the selection.
+    const int row = RowAt(point);
+    if (row >= 0)
+        MoveFocusTo(row, false);
+    else if (m_selectedRow >= 0)
+        SetItemState(m_selectedRow, 0, LVIS_SELECTED);
+    if (::GetFocus() != m_hWnd)
+        SetFocus();
+}
+
+void CItemListCtrl::OnLButtonDown(UINT, CPoint point)
+{
+    TakeTap(point);
 
     // Signed: a monitor left of or above the primary one has negative coordinates.
     const DWORD position = ::GetMessagePos();

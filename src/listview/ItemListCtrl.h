@@ -69,7 +69,10 @@ private:
     int NavigationTarget(UINT key) const;
     // Moves the focus and the selection to row, one row's state at a time: the
     // platform's own way clears every row of a virtual list, one by one.
-    void MoveFocusTo(int row);
+    void MoveFocusTo(int row, bool scrollIntoView);
+    // The row under a point of the client area, -1 when none is.
+    int RowAt(CPoint point) const;
+    void TakeTap(CPoint point);
     void OnReflectedNotify(NMHDR* header, LRESULT* result);
     void OnGetDispInfo(NMHDR* header, LRESULT* result);
 
