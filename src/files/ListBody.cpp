@@ -1,48 +1,63 @@
 #include "ListBody.h"
 
 #include "../framework/TextCodec.h"
-#include "TextReader.h"
 
 #include <algorithm>
 #include <climits>
-#include <io.h>
 #include <new>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
 // The fewest bytes a record can take: a mark and five line ends.
-constexpr long long kSmallestRecord = 6;
+constexpr size_t kSmallestRecord = 6;
+// Written out whenever this much has gathered.
+constexpr size_t kWriteChunk = 1 << 20;
 
-// How many records the rest of the stream could hold at most; a damaged count must
-// not claim memory that the file's rows never need.
-long long RecordsThatFit(std::FILE* stream)
-{
-    const long long size = ::_filelengthi64(::_fileno(stream));
-    const long long at = ::_ftelli64(stream);
-    return size > at && at >= 0 ? (size - at) / kSmallestRecord : 0;
-}
+constexpr ItemColumn kColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
 
 // A line feed inside a text would shift every later line of the file.
-std::string FileText(CString text)
+void AppendFileText(std::wstring_view text, std::string& out)
 {
-    text.Remove(L'\n');
-    return NarrowText(text);
+    if (text.find(L'\n') == std::wstring_view::npos) {
+        AppendNarrowText(text, out);
+        return;
+    }
+    std::wstring kept(text);
+    kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
+    AppendNarrowText(kept, out);
 }
 
-bool ReadItem(CTextReader& text, ItemRow& row)
+bool Flush(std::FILE* stream, std::string& pending)
 {
-    int mark = 0;
+    const bool written = std::fwrite(pending.data(), 1, pending.size(), stream) == pending.size();
+    pending.clear();
+    return written;
+}
+
+// The texts of one record, kept from one record to the next so that reading
+// makes no new strings.
+struct RecordTexts {
+    std::wstring texts[ItemColumnCount];
+    CItemRows::Texts views;
+};
+
+bool ReadItem(CTextReader& text, RecordTexts& record, int& mark)
+{
+    mark = 0;
     text.ReadDecimal(mark);
-    std::string line;
+    std::string_view line;
     if (!text.ReadLine(line))  // the rest of the mark's line
         return false;
-    for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice}) {
+    for (ItemColumn column : kColumns) {
         if (!text.ReadLine(line))
             return false;
-        row.Text(column) = WidenText(line.c_str());
+        // Like a C string, a line ends at its first NUL.
+        line = line.substr(0, std::min(line.size(), line.find('\0')));
+        WidenText(line.data(), line.size(), record.texts[column]);
+        record.views[column] = record.texts[column];
     }
-    row.mark = mark;
     text.SkipWhiteSpace();
     return true;
 }
@@ -51,30 +66,31 @@ bool ReadItem(CTextReader& text, ItemRow& row)
 
 bool WriteListBody(std::FILE* stream, const CItemRows& items)
 {
-    std::fprintf(stream, "%i\n", items.Count() + ClosingRowCount);
+    std::string pending = std::to_string(items.Count() + ClosingRowCount) + '\n';
+    bool written = true;
     for (int index = 0; index < items.Count(); ++index) {
-        std::fprintf(stream, "%d\n", items.Mark(index));
-        for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice}) {
-            std::fputs(FileText(items.Text(index, column)).c_str(), stream);
-            std::fputc('\n', stream);
+        pending += std::to_string(items.Mark(index));
+        pending += '\n';
+        for (ItemColumn column : kColumns) {
+            AppendFileText(items.TextView(index, column), pending);
+            pending += '\n';
         }
+        if (pending.size() >= kWriteChunk)
+            written = Flush(stream, pending) && written;
     }
-    return std::ferror(stream) == 0;
+    written = Flush(stream, pending) && written;
+    return written && std::ferror(stream) == 0;
 }
 
 bool ReadListBody(std::FILE* stream, CItemRows& items)
 {
     items.Clear();
     try {
-        CTextReader text(stream);
-        int rowCount = 0;
-        text.ReadInteger(rowCount);
-        text.SkipWhiteSpace();
-        const long long announced = static_cast<long long>(rowCount) - ClosingRowCount;
-        ItemRow row;
-        items.Reserve(static_cast<size_t>(std::max(0LL, std::min(announced, RecordsThatFit(stream)))));
-        while (items.Count() < announced && items.Count() < INT_MAX && ReadItem(text, row))
-            items.Append(row);
+        std::string content;
+        if (!ReadRestOfStream(stream, content))
+            return false;
+        CTextReader text(content);
+        return ReadListBody(text, items);
     } catch (const std::bad_alloc&) {
         items.Clear();
         return false;
@@ -82,5 +98,29 @@ bool ReadListBody(std::FILE* stream, CItemRows& items)
         items.Clear();
         return false;
     }
-    return std::ferror(stream) == 0;
+}
+
+bool ReadListBody(CTextReader& text, CItemRows& items)
+{
+    items.Clear();
+    try {
+        int rowCount = 0;
+        text.ReadInteger(rowCount);
+        text.SkipWhiteSpace();
+        const long long announced = static_cast<long long>(rowCount) - ClosingRowCount;
+        // A damaged count must not claim memory that the text's records never need.
+        const long long fit = static_cast<long long>(text.Remaining() / kSmallestRecord);
+        items.Reserve(static_cast<size_t>(std::max(0LL, std::min(announced, fit))), text.Remaining());
+        RecordTexts record;
+        int mark = 0;
+        while (items.Count() < announced && items.Count() < INT_MAX && ReadItem(text, record, mark))
+            items.Append(mark, record.views);
+    } catch (const std::bad_alloc&) {
+        items.Clear();
+        return false;
+    } catch (const std::length_error&) {
+        items.Clear();
+        return false;
+    }
+    return true;
 }

@@ -17,9 +17,9 @@ void ReadFontLines(CTextReader& text, ListFontSettings& settings)
     text.SkipWhiteSpace();
 
     int height = 0, bold = 0, italic = 0, underline = 0, antialiased = 0;
-    std::string line;
+    std::string_view line;
     if (text.ReadLine(line))
-        std::sscanf(line.c_str(), "%d %d %d %d %d", &height, &bold, &italic, &underline, &antialiased);
+        std::sscanf(std::string(line).c_str(), "%d %d %d %d %d", &height, &bold, &italic, &underline, &antialiased);
     settings.lfHeight = height;
     if (bold > 0)
         settings.lfWeight = FW_BOLD;
@@ -31,7 +31,7 @@ void ReadFontLines(CTextReader& text, ListFontSettings& settings)
         settings.lfQuality = ANTIALIASED_QUALITY;
 
     if (text.ReadLine(line)) {
-        CString face = WidenText(line.c_str());
+        CString face = WidenText(std::string(line).c_str());
         face.Remove(L'\n');
         ::lstrcpynW(settings.lfFaceName, face, LF_FACESIZE);
     }
@@ -55,13 +55,17 @@ bool WriteSystemList(std::FILE* stream, const CItemRows& items, const ListFontSe
 
 bool ReadSystemList(std::FILE* stream, CItemRows& items, ListFontSettings& settings)
 {
-    if (!ReadListBody(stream, items))
-        return false;
+    items.Clear();
     try {
-        CTextReader text(stream);
+        std::string content;
+        if (!ReadRestOfStream(stream, content))
+            return false;
+        CTextReader text(content);
+        if (!ReadListBody(text, items))
+            return false;
         ReadFontLines(text, settings);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    return std::ferror(stream) == 0;
+    return true;
 }

@@ -1,73 +1,151 @@
 #include "ItemRows.h"
 
-#include <iterator>
-#include <utility>
+#include <algorithm>
+#include <cwchar>
 
-CItemRows::PackedRow CItemRows::Pack(const ItemRow& row)
+namespace {
+
+constexpr ItemColumn kColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
+
+// Blocks smaller than this are never worth compacting.
+constexpr size_t kSmallestCompacted = 4096;
+
+}  // namespace
+
+void CItemRows::Reserve(size_t rows, size_t characters)
 {
-    PackedRow packed;
-    packed.mark = row.mark;
-    packed.texts.reserve(static_cast<size_t>(row.name.GetLength() + row.quantity.GetLength() +
-                                             row.location.GetLength() + row.price.GetLength()) + ItemColumnCount);
-    for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice}) {
-        packed.texts += row.Text(column).str();
-        packed.texts += L'\0';
+    m_rows.reserve(m_rows.size() + rows);
+    m_texts.reserve(m_texts.size() + characters);
+}
+
+void CItemRows::ViewsOf(const ItemRow& row, Texts& texts)
+{
+    for (ItemColumn column : kColumns)
+        texts[column] = row.Text(column).str();
+}
+
+size_t CItemRows::AppendTexts(const Texts& texts)
+{
+    const size_t start = m_texts.size();
+    for (std::wstring_view text : texts) {
+        text = text.substr(0, std::min(text.size(), text.find(L'\0')));
+        m_texts.insert(m_texts.end(), text.begin(), text.end());
+        m_texts.push_back(L'\0');
     }
-    return packed;
+    return start;
 }
 
 ItemRow CItemRows::Get(int index) const
 {
     ItemRow row;
     row.mark = Mark(index);
-    for (ItemColumn column : {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice})
+    for (ItemColumn column : kColumns)
         row.Text(column) = Text(index, column);
     return row;
 }
 
+std::wstring_view CItemRows::TextView(int index, ItemColumn column) const
+{
+    const wchar_t* text = m_texts.data() + m_rows[static_cast<size_t>(index)].start;
+    for (int skipped = 0; skipped < column; ++skipped)
+        text += std::wcslen(text) + 1;
+    return std::wstring_view(text, std::wcslen(text));
+}
+
 CString CItemRows::Text(int index, ItemColumn column) const
 {
-    const std::wstring& texts = m_rows[static_cast<size_t>(index)].texts;
-    size_t start = 0;
-    for (int skipped = 0; skipped < column; ++skipped)
-        start = texts.find(L'\0', start) + 1;
-    return CString(texts.c_str() + start, static_cast<int>(texts.find(L'\0', start) - start));
+    std::wstring_view text = TextView(index, column);
+    return CString(text.data(), static_cast<int>(text.size()));
+}
+
+size_t CItemRows::TextsLength(const PackedRow& row) const
+{
+    const wchar_t* text = m_texts.data() + row.start;
+    const wchar_t* end = text;
+    for (int column = 0; column < ItemColumnCount; ++column)
+        end += std::wcslen(end) + 1;
+    return static_cast<size_t>(end - text);
+}
+
+void CItemRows::Forget(const PackedRow& row)
+{
+    m_unused += TextsLength(row);
+}
+
+void CItemRows::CompactWhenMostlyUnused()
+{
+    if (m_texts.size() < kSmallestCompacted || m_unused < m_texts.size() / 2)
+        return;
+    std::vector<wchar_t> kept;
+    kept.reserve(m_texts.size() - m_unused);
+    for (PackedRow& row : m_rows) {
+        const auto first = m_texts.begin() + static_cast<std::ptrdiff_t>(row.start);
+        const auto last = first + static_cast<std::ptrdiff_t>(TextsLength(row));
+        row.start = kept.size();
+        kept.insert(kept.end(), first, last);
+    }
+    m_texts.swap(kept);
+    m_unused = 0;
 }
 
 void CItemRows::SetTexts(int index, const ItemRow& row)
 {
     PackedRow& target = m_rows[static_cast<size_t>(index)];
-    target.texts = Pack(row).texts;
+    Forget(target);
+    Texts texts;
+    ViewsOf(row, texts);
+    target.start = AppendTexts(texts);
+    CompactWhenMostlyUnused();
 }
 
 void CItemRows::Insert(int index, const ItemRow& row)
 {
-    m_rows.insert(m_rows.begin() + index, Pack(row));
+    Texts texts;
+    ViewsOf(row, texts);
+    const PackedRow packed = {AppendTexts(texts), row.mark};
+    m_rows.insert(m_rows.begin() + index, packed);
 }
 
 void CItemRows::Append(const ItemRow& row)
 {
-    m_rows.push_back(Pack(row));
+    Insert(Count(), row);
+}
+
+void CItemRows::Append(int mark, const Texts& texts)
+{
+    const PackedRow packed = {AppendTexts(texts), mark};
+    m_rows.push_back(packed);
 }
 
 void CItemRows::InsertAhead(const CItemRows& rows)
 {
+    const size_t offset = m_texts.size();
+    m_texts.insert(m_texts.end(), rows.m_texts.begin(), rows.m_texts.end());
+    m_unused += rows.m_unused;
     m_rows.insert(m_rows.begin(), rows.m_rows.begin(), rows.m_rows.end());
+    for (size_t at = 0; at < rows.m_rows.size(); ++at)
+        m_rows[at].start += offset;
 }
 
 void CItemRows::Erase(int index)
 {
+    Forget(m_rows[static_cast<size_t>(index)]);
     m_rows.erase(m_rows.begin() + index);
+    CompactWhenMostlyUnused();
 }
 
 void CItemRows::Move(int from, int to)
 {
-    PackedRow row = std::move(m_rows[static_cast<size_t>(from)]);
-    m_rows.erase(m_rows.begin() + from);
-    m_rows.insert(m_rows.begin() + to, std::move(row));
+    const auto first = m_rows.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
 }
 
 void CItemRows::Clear()
 {
     std::vector<PackedRow>().swap(m_rows);
+    std::vector<wchar_t>().swap(m_texts);
+    m_unused = 0;
 }

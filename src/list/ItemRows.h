@@ -1,29 +1,35 @@
-// The item rows of a list, packed: a row's four texts stand in one string, so that
-// a row costs its texts plus about 56 bytes, and a million short rows fit in a
-// little over 100 MiB.
+// The item rows of a list, packed: the texts of every row stand one after another
+// in one block, each ended by a NUL, and a row is its mark and where its texts
+// begin. A row costs 16 bytes plus its texts, and emptying or copying the rows
+// moves two blocks, whatever their number.
 #pragma once
 
 #include "ItemRow.h"
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 class CItemRows {
 public:
+    using Texts = std::wstring_view[ItemColumnCount];
+
     int Count() const { return static_cast<int>(m_rows.size()); }
     bool IsEmpty() const { return m_rows.empty(); }
-    // Makes room for count rows ahead, so that reading them does not move the rest again.
-    void Reserve(size_t count) { m_rows.reserve(count); }
+    // Makes room for rows ahead, so that reading them does not move the rest again.
+    void Reserve(size_t rows, size_t characters);
 
     ItemRow Get(int index) const;
     int Mark(int index) const { return m_rows[static_cast<size_t>(index)].mark; }
     CString Text(int index, ItemColumn column) const;
+    // Valid until the rows next change.
+    std::wstring_view TextView(int index, ItemColumn column) const;
 
     void SetMark(int index, int mark) { m_rows[static_cast<size_t>(index)].mark = mark; }
     // The texts of row, not its mark.
     void SetTexts(int index, const ItemRow& row);
     void Insert(int index, const ItemRow& row);
     void Append(const ItemRow& row);
+    void Append(int mark, const Texts& texts);
     // rows come first, in their order.
     void InsertAhead(const CItemRows& rows);
     void Erase(int index);
@@ -32,10 +38,19 @@ public:
 
 private:
     struct PackedRow {
-        std::wstring texts;  // name, quantity, location and price, each ended by a NUL
+        size_t start;  // of the name in m_texts; the other texts follow it
         int mark;
     };
-    static PackedRow Pack(const ItemRow& row);
+    static void ViewsOf(const ItemRow& row, Texts& texts);
+    // Puts the texts at the end of the block; a text ends at its first NUL.
+    size_t AppendTexts(const Texts& texts);
+    size_t TextsLength(const PackedRow& row) const;
+    // The texts of row are no longer needed; once such texts fill half the block,
+    // it is made anew from the rows still there.
+    void Forget(const PackedRow& row);
+    void CompactWhenMostlyUnused();
 
+    std::vector<wchar_t> m_texts;
     std::vector<PackedRow> m_rows;
+    size_t m_unused = 0;  // characters of m_texts that no row refers to
 };

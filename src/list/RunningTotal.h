@@ -4,16 +4,17 @@
 #include "../framework/String.h"
 
 #include <cstdint>
+#include <string_view>
 
-// The leading integer of a price text in the ANSI code page, as atoi reads it
+// The leading integer of a price text, as atoi reads it in the ANSI code page
 // (white space, a sign, digits), held at the 32-bit range instead of wrapping.
-int PriceValue(const CString& price);
+int PriceValue(std::wstring_view price);
 
 class CRunningTotal {
 public:
     void Reset() { m_sum = 0; }
-    void Add(const CString& price);
-    void Subtract(const CString& price);
+    void Add(std::wstring_view price);
+    void Subtract(std::wstring_view price);
     int64_t Value() const { return m_sum; }
     // The sum in "%i" form: decimal, a leading "-" when negative.
     CString Text() const;

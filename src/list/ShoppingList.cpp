@@ -49,6 +49,8 @@ CString CShoppingList::Text(int row, ItemColumn column) const
 {
     if (IsItemRow(row))
         return m_items.Text(row, column);
+    if (row == TotalRow() && column == ColumnPrice)
+        return m_total.Text();
     return Row(row).Text(column);
 }
 
@@ -72,13 +74,13 @@ void CShoppingList::TellChanged(int first, int count)
 
 void CShoppingList::AddPrice(const CString& price)
 {
-    m_total.Add(price);
+    m_total.Add(price.str());
     TellChanged(TotalRow(), 1);
 }
 
 void CShoppingList::SubtractPrice(const CString& price)
 {
-    m_total.Subtract(price);
+    m_total.Subtract(price.str());
     TellChanged(TotalRow(), 1);
 }
 
@@ -103,7 +105,7 @@ void CShoppingList::ApplyToItem(int row, const ItemRow& item)
 {
     if (!IsItemRow(row))
         return;
-    m_total.Subtract(m_items.Text(row, ColumnPrice));
+    m_total.Subtract(m_items.TextView(row, ColumnPrice));
     m_items.SetTexts(row, item);
     TellChanged(row, 1);
     AddPrice(item.price);
@@ -118,7 +120,7 @@ void CShoppingList::RemoveItem(int row)
 {
     if (!IsItemRow(row))
         return;
-    m_total.Subtract(m_items.Text(row, ColumnPrice));
+    m_total.Subtract(m_items.TextView(row, ColumnPrice));
     m_items.Erase(row);
     TellRemoved(row, 1);
     TellChanged(TotalRow(), 1);
@@ -188,7 +190,7 @@ void CShoppingList::ReplaceItems(CItemRows items)
 {
     m_total.Reset();
     for (int row = 0; row < items.Count(); ++row)
-        m_total.Add(items.Text(row, ColumnPrice));
+        m_total.Add(items.TextView(row, ColumnPrice));
     m_items = std::move(items);
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
@@ -202,7 +204,7 @@ void CShoppingList::InsertItemsAhead(const CItemRows& items)
         return;
     m_items.InsertAhead(items);
     for (int row = 0; row < items.Count(); ++row)
-        m_total.Add(items.Text(row, ColumnPrice));
+        m_total.Add(items.TextView(row, ColumnPrice));
     TellInserted(0, items.Count());
     TellChanged(TotalRow(), 1);
 }
