@@ -576,6 +576,55 @@ void MeasureKeys(FigureTable& table, Session& session, int items)
     PressKey(bare, bareWindow, VK_HOME);
 }
 
+// A tap on the mark of row, as the stylus gives it: the pointer there, then the
+// button down and up through the queue; until the window has painted.
+double TapMark(HWND list, HWND window, int row)
+{
+    RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+    ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+    POINT at = {bounds.left + 8, (bounds.top + bounds.bottom) / 2};
+    POINT screen = at;
+    ::ClientToScreen(list, &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    const double seconds = TimeOnce([&] {
+        ::PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        ::PostMessageW(list, WM_LBUTTONUP, 0, where);
+        PumpMessages();
+        PaintPending(window);
+    });
+    PumpMessages();
+    return seconds;
+}
+
+// Taps on the marks of the second to fourth rows in turn: each moves the focus.
+void MeasureTap(FigureTable& table, Session& session, int items)
+{
+    const std::string n = Grouped(items);
+    Progress("Taps on " + n + " items (" + std::to_string(kKeyRuns) + " runs)");
+    const HWND list = session.List();
+    const HWND window = session.window->m_hWnd;
+    const HWND bare = session.bare->List();
+    const HWND bareWindow = session.bare->Dialog();
+    FigureTable::Row& tap = table.AddRow("Tap on a row's mark, " + n + " items", "the same tap on the bare list (its own handling)");
+    int gromble = 0;
+    int other = 0;
+    Alternate(
+        tap, kKeyRuns,
+        [&] {
+            const int row = 1 + gromble++ % 3;
+            const double seconds = TapMark(list, window, row);
+            Expect(FocusedRow(list) == row, "a tap did not focus its row");
+            return seconds;
+        },
+        [&] {
+            const int row = 1 + other++ % 3;
+            const double seconds = TapMark(bare, bareWindow, row);
+            Expect(FocusedRow(bare) == row, "a tap did not focus the bare row");
+            return seconds;
+        });
+}
+
 // ---------------------------------------------------------------------------
 // Peak working set, one process per side and size
 
@@ -745,6 +794,7 @@ int main()
         ShowOnBothSides(session, kMillion.items);
         MeasureRepaint(table, session, kMillion.items, kRepaintRuns);
         MeasureKeys(table, session, kMillion.items);
+        MeasureTap(table, session, kMillion.items);
 
         session.bare.reset();
         CloseMainWindow(prompts, session.window);

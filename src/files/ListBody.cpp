@@ -17,16 +17,22 @@ constexpr size_t kWriteChunk = 1 << 20;
 
 constexpr ItemColumn kColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
 
-// A line feed inside a text would shift every later line of the file.
+// A line feed inside a text would shift every later line of the file. ASCII, the
+// most of every list, is copied as it stands.
 void AppendFileText(std::wstring_view text, std::string& out)
 {
-    if (text.find(L'\n') == std::wstring_view::npos) {
-        AppendNarrowText(text, out);
-        return;
+    const size_t at = out.size();
+    for (wchar_t ch : text) {
+        if (ch >= 0x80) {
+            out.resize(at);
+            std::wstring kept(text);
+            kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
+            AppendNarrowText(kept, out);
+            return;
+        }
+        if (ch != L'\n')
+            out += static_cast<char>(ch);
     }
-    std::wstring kept(text);
-    kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
-    AppendNarrowText(kept, out);
 }
 
 bool Flush(std::FILE* stream, std::string& pending)
@@ -67,12 +73,15 @@ bool ReadItem(CTextReader& text, RecordTexts& record, int& mark)
 bool WriteListBody(std::FILE* stream, const CItemRows& items)
 {
     std::string pending = std::to_string(items.Count() + ClosingRowCount) + '\n';
+    pending.reserve(kWriteChunk + 64 * 1024);
     bool written = true;
+    CItemRows::Texts texts;
     for (int index = 0; index < items.Count(); ++index) {
         pending += std::to_string(items.Mark(index));
         pending += '\n';
-        for (ItemColumn column : kColumns) {
-            AppendFileText(items.TextView(index, column), pending);
+        items.GetTexts(index, texts);
+        for (std::wstring_view text : texts) {
+            AppendFileText(text, pending);
             pending += '\n';
         }
         if (pending.size() >= kWriteChunk)

@@ -1,6 +1,7 @@
 #include "TextReader.h"
 
 #include <algorithm>
+#include <io.h>
 
 namespace {
 
@@ -19,6 +20,10 @@ bool IsDigit(char ch)
 bool ReadRestOfStream(std::FILE* stream, std::string& content)
 {
     content.clear();
+    const long long size = ::_filelengthi64(::_fileno(stream));
+    const long long at = ::_ftelli64(stream);
+    if (size > at && at >= 0)
+        content.reserve(static_cast<size_t>(size - at));
     char chunk[64 * 1024];
     size_t read;
     while ((read = std::fread(chunk, 1, sizeof chunk, stream)) > 0)

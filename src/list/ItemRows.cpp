@@ -52,6 +52,15 @@ std::wstring_view CItemRows::TextView(int index, ItemColumn column) const
     return std::wstring_view(text, std::wcslen(text));
 }
 
+void CItemRows::GetTexts(int index, Texts& texts) const
+{
+    const wchar_t* text = m_texts.data() + m_rows[static_cast<size_t>(index)].start;
+    for (std::wstring_view& view : texts) {
+        view = std::wstring_view(text, std::wcslen(text));
+        text += view.size() + 1;
+    }
+}
+
 CString CItemRows::Text(int index, ItemColumn column) const
 {
     std::wstring_view text = TextView(index, column);

@@ -21,8 +21,9 @@ public:
     ItemRow Get(int index) const;
     int Mark(int index) const { return m_rows[static_cast<size_t>(index)].mark; }
     CString Text(int index, ItemColumn column) const;
-    // Valid until the rows next change.
+    // Views valid until the rows next change.
     std::wstring_view TextView(int index, ItemColumn column) const;
+    void GetTexts(int index, Texts& texts) const;
 
     void SetMark(int index, int mark) { m_rows[static_cast<size_t>(index)].mark = mark; }
     // The texts of row, not its mark.
