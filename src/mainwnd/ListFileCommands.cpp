@@ -52,7 +52,7 @@ CListFileCommands::CListFileCommands(CDialog& owner, CShoppingList& list, CItemL
 bool CListFileCommands::AskForFile(const FileChoice& choice, CString& path)
 {
     CFileDialog dialog(choice.open, choice.defaultExtension, choice.initialName,
-                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, choice.filter, nullptr);
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, choice.filter, &m_owner);
     if (dialog.DoModal() != IDOK)
         return false;
     path = dialog.GetPathName();

@@ -147,7 +147,7 @@ void CShoppingDlg::OnExit()
 
 void CShoppingDlg::OnAbout()
 {
-    CAboutDlg about;
+    CAboutDlg about(this);
     about.DoModal();
 }
 
@@ -185,7 +185,7 @@ void CShoppingDlg::OnNew()
 
 void CShoppingDlg::OnChooseListFont()
 {
-    CFontEditorDlg editor;
+    CFontEditorDlg editor(this);
     editor.m_lf = m_list.GetListFontSettings();
     if (editor.DoModal() != IDOK)
         return;

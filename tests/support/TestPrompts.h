@@ -22,6 +22,7 @@ public:
         std::wstring text;
         std::wstring caption;
         UINT type;
+        HWND owner;
     };
     struct FileRequest {
         bool open;
@@ -29,6 +30,7 @@ public:
         std::wstring initialFileName;
         std::wstring filter;
         DWORD flags;
+        HWND owner;
     };
 
     // The next message box is answered with this button.
