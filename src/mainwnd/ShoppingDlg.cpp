@@ -181,6 +181,7 @@ void CShoppingDlg::OnNew()
         return;
     CBulkRowChange bulk(m_list);
     m_rows.ClearItems();
+    EndEditWithoutItsRow();
 }
 
 void CShoppingDlg::OnChooseListFont()
@@ -198,6 +199,7 @@ void CShoppingDlg::OnChooseListFont()
 void CShoppingDlg::OnOpen()
 {
     m_files.Open();
+    EndEditWithoutItsRow();
 }
 
 void CShoppingDlg::OnAttach()

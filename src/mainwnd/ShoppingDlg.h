@@ -51,6 +51,7 @@ private:
     ItemRow ReadEntryFields() const;
     void ResetEntryFields();
     void SetEditMode(bool editMode);
+    void EndEditWithoutItsRow();
 
     // The item menu's commands on the current row (RowCommands.cpp)
     void OnCheck();
