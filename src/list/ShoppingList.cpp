@@ -1,5 +1,6 @@
 #include "ShoppingList.h"
 
+#include <string>
 #include <utility>
 
 namespace {
@@ -108,8 +109,9 @@ void CShoppingList::ApplyToItem(int row, const ItemRow& item)
 {
     if (!IsItemRow(row))
         return;
-    m_total.Subtract(m_items.TextView(row, ColumnPrice));
+    const std::wstring oldPrice(m_items.TextView(row, ColumnPrice));
     m_items.SetTexts(row, item);
+    m_total.Subtract(oldPrice);
     TellChanged(row, 1);
     AddPrice(item.price);
 }

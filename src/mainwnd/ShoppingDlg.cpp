@@ -129,6 +129,12 @@ BOOL CShoppingDlg::DestroyWindow()
     return CHandheldDialog::DestroyWindow();
 }
 
+void CShoppingDlg::ReportOutOfMemory()
+{
+    MessageBox(L"There is not enough memory to finish this. Gromble stopped it, and the list is as it was before.",
+               L"Warning", MB_OK | MB_ICONEXCLAMATION);
+}
+
 void CShoppingDlg::OnSize(UINT, int, int)
 {
     Default();

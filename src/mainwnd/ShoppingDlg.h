@@ -24,6 +24,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    // Every command leaves the list whole when it runs out of memory; the user hears of it.
+    void ReportOutOfMemory() override;
     DECLARE_MESSAGE_MAP()
 
 private:

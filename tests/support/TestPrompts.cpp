@@ -1,5 +1,7 @@
 #include "TestPrompts.h"
 
+#include "FailingAllocation.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -36,7 +38,10 @@ TestPrompts::~TestPrompts()
 
 int TestPrompts::MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
 {
+    AllocationsSucceed platformBox;
     m_questions.push_back({text ? text : L"", caption ? caption : L"", type, owner});
+    if (m_answers.empty() && m_acceptNotices && (type & MB_TYPEMASK) == MB_OK)
+        return IDOK;
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected message box: " << Narrow(text ? text : L"");
         return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDNO;
@@ -48,6 +53,7 @@ int TestPrompts::MessageBox(HWND owner, const wchar_t* text, const wchar_t* capt
 
 INT_PTR TestPrompts::ChooseFile(CFileDialog& dialog)
 {
+    AllocationsSucceed platformDialog;
     const OPENFILENAMEW& ofn = dialog.m_ofn;
     m_fileRequests.push_back({dialog.m_bOpenFileDialog, ofn.lpstrDefExt ? ofn.lpstrDefExt : L"", ofn.lpstrFile,
                               BarSeparated(ofn.lpstrFilter), ofn.Flags, ofn.hwndOwner});
