@@ -4,13 +4,10 @@
 #include "../files/FileStream.h"
 #include "../files/ListBody.h"
 #include "../files/SafeFileWriter.h"
-#include "../files/SystemListFile.h"
 #include "../framework/FileDialog.h"
 #include "../listview/BulkRowChange.h"
 
-#include <exception>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -20,27 +17,6 @@ const FileChoice kListToRead = {TRUE, L"grl", L"*.grl", L"Gromble List (*.grl)|*
 const FileChoice kListToWrite = {FALSE, L"grl", L"*.grl", L"Gromble List (*.grl)|*.grl|"};
 const FileChoice kTextExport = {FALSE, L"txt", L"*.txt", L"Text Files (*.txt)|*.txt|"};
 const FileChoice kHtmlExport = {FALSE, L"html", L"*.html", L"Html Files (*.html)|*.html|"};
-
-// Everything is written, or nothing changes on the disk.
-template <class Write>
-bool WriteWholeFile(const CString& path, Write write)
-{
-    try {
-        CSafeFileWriter writer(path);
-        return writer.IsOpen() && write(writer.Stream()) && writer.Commit();
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-CString FullPathOf(const wchar_t* name)
-{
-    DWORD needed = ::GetFullPathNameW(name, 0, nullptr, nullptr);
-    std::vector<wchar_t> buffer(needed + 1, L'\0');
-    if (needed == 0 || ::GetFullPathNameW(name, needed + 1, buffer.data(), nullptr) == 0)
-        return CString(name);
-    return CString(buffer.data());
-}
 
 }  // namespace
 
@@ -121,37 +97,4 @@ void CListFileCommands::ExportText()
 void CListFileCommands::ExportHtml()
 {
     WriteChosenFile(kHtmlExport, &WriteHtmlExport);
-}
-
-void CListFileCommands::RestoreSystemList(ListFontSettings& settings)
-{
-    m_systemListPath = FullPathOf(SystemListFileName);
-    try {
-        CFileStream file;
-        if (!file.Open(m_systemListPath, L"rb"))
-            return;
-        CItemRows items;
-        // A damaged file still gives the whole records that stand in it.
-        ReadSystemList(file.Get(), items, settings);
-        file.Close();
-        CBulkRowChange bulk(m_view);
-        m_list.ReplaceItems(std::move(items));
-    } catch (const std::exception&) {
-        // The start goes on with what was read.
-    }
-}
-
-void CListFileCommands::StoreSystemList()
-{
-    // Without its rows the window would store an empty list over the last one.
-    if (m_view.m_hWnd == nullptr || !::IsWindow(m_view.m_hWnd))
-        return;
-    try {
-        const CItemRows& items = m_list.Items();
-        const ListFontSettings font = m_view.GetListFontSettings();
-        const CString path = m_systemListPath.IsEmpty() ? FullPathOf(SystemListFileName) : m_systemListPath;
-        WriteWholeFile(path, [&](std::FILE* stream) { return WriteSystemList(stream, items, font); });
-    } catch (const std::exception&) {
-        // The window goes on closing; the old file stays as it was.
-    }
 }

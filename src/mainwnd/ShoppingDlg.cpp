@@ -47,6 +47,7 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND(ID_HELP_HELP, OnHelp)
     ON_COMMAND(ID_OPTIONS_TOGGLE_HEADERS, OnToggleHeaders)
     ON_COMMAND(ID_OPTIONS_LIST_FONT, OnChooseListFont)
+    ON_MESSAGE(CSystemListStore::StartNoticeMessage, OnStartNotice)
     // The file commands: here, carried out by CListFileCommands
     ON_COMMAND(ID_FILE_OPEN, OnOpen)
     ON_COMMAND(ID_FILE_ATTACH, OnAttach)
@@ -70,7 +71,8 @@ CShoppingDlg::CShoppingDlg(CWnd* parent)
     : CHandheldDialog(IDD_GROMBLE_DIALOG, parent),
       m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED))),
-      m_files(*this, m_rows, m_list)
+      m_files(*this, m_rows, m_list),
+      m_systemList(*this, m_rows, m_list)
 {
 }
 
@@ -115,7 +117,7 @@ BOOL CShoppingDlg::OnInitDialog()
     SetDefID(IDC_ADD);
 
     ListFontSettings settings = StartupListFontSettings();
-    m_files.RestoreSystemList(settings);
+    m_systemList.Restore(settings);
     m_list.SetListFont(settings);
     // The Item field has the focus already; the dialog manager would hand it to the
     // first control in tab order, which is now the list (OnSize puts it on top).
@@ -124,7 +126,7 @@ BOOL CShoppingDlg::OnInitDialog()
 
 BOOL CShoppingDlg::DestroyWindow()
 {
-    m_files.StoreSystemList();
+    m_systemList.StoreAtClose();
     m_background.Release();
     return CHandheldDialog::DestroyWindow();
 }
@@ -200,6 +202,12 @@ void CShoppingDlg::OnChooseListFont()
     // The rows the editor uncovers keep their old pixels where the window system
     // composes windows (Wine, desktop Windows): they are drawn again in the new font.
     m_list.Invalidate();
+}
+
+LRESULT CShoppingDlg::OnStartNotice(WPARAM, LPARAM)
+{
+    m_systemList.ShowStartNotice();
+    return 0;
 }
 
 void CShoppingDlg::OnOpen()

@@ -12,6 +12,7 @@
 #include "BackgroundSkin.h"
 #include "IconButton.h"
 #include "ListFileCommands.h"
+#include "SystemListStore.h"
 
 class CShoppingDlg : public CHandheldDialog {
 public:
@@ -39,6 +40,7 @@ private:
     void OnToggleHeaders();
     void OnNew();
     void OnChooseListFont();
+    LRESULT OnStartNotice(WPARAM, LPARAM);
 
     // The file commands (ShoppingDlg.cpp, carried out by ListFileCommands.cpp)
     void OnOpen();
@@ -79,6 +81,7 @@ private:
     CBackgroundSkin m_background;
 
     CListFileCommands m_files;
+    CSystemListStore m_systemList;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
     // The list's column header is shown.

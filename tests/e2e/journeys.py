@@ -133,9 +133,12 @@ def font(app):
 
 
 def damaged_files(app):
+    damaged = b"7\n1\nMilk\n\x00\xff garbage"
     with open(os.path.join(app.folder, "GRSystemList.grl"), "wb") as f:
-        f.write(b"7\n1\nMilk\n\x00\xff garbage")
+        f.write(damaged)
     app.start()
+    app.answer("Warning", "Return")                   # the file is damaged, and kept
+    app.expect_file("GRSystemList.grl.bak", damaged, "the damaged system list kept aside")
     app.add_item("Salt", "1", "Market", "1")
     app.tool_button(1)                                # Open a file that is not there
     app.choose_file("Open", os.path.join(app.folder, "missing.grl"))
