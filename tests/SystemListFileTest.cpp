@@ -204,6 +204,17 @@ TEST_F(SystemList, AFailedStoreShowsNothingAndKeepsTheOldFile)
     EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"GRSystemList.grl"});
 }
 
+// Log-off or shut-down with the window open: the process ends with no close.
+TEST_F(SystemList, TheEndOfTheSessionStoresTheListAsTheCloseDoes)
+{
+    PutItem({1, L"Milk", L"2", L"Market", L"3"});
+    EXPECT_NE(::SendMessageW(Window(), WM_QUERYENDSESSION, 0, 0), 0) << "the window lets the session end";
+    ::SendMessageW(Window(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(ReadBytes(File()), "") << "a session that goes on is no end";
+    ::SendMessageW(Window(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(ReadBytes(File()), "3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n");
+}
+
 // Another program holds the file open, or it may not be read.
 TEST_F(SystemList, AFileThatCannotBeReadIsKeptAndTheUserTold)
 {

@@ -48,6 +48,7 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND(ID_OPTIONS_TOGGLE_HEADERS, OnToggleHeaders)
     ON_COMMAND(ID_OPTIONS_LIST_FONT, OnChooseListFont)
     ON_MESSAGE(CSystemListStore::StartNoticeMessage, OnStartNotice)
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     // The file commands: here, carried out by CListFileCommands
     ON_COMMAND(ID_FILE_OPEN, OnOpen)
     ON_COMMAND(ID_FILE_ATTACH, OnAttach)
@@ -207,6 +208,14 @@ void CShoppingDlg::OnChooseListFont()
 LRESULT CShoppingDlg::OnStartNotice(WPARAM, LPARAM)
 {
     m_systemList.ShowStartNotice();
+    return 0;
+}
+
+// The process ends after this without a close.
+LRESULT CShoppingDlg::OnEndSession(WPARAM ending, LPARAM)
+{
+    if (ending)
+        m_systemList.StoreAtSessionEnd();
     return 0;
 }
 

@@ -41,6 +41,7 @@ private:
     void OnNew();
     void OnChooseListFont();
     LRESULT OnStartNotice(WPARAM, LPARAM);
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
 
     // The file commands (ShoppingDlg.cpp, carried out by ListFileCommands.cpp)
     void OnOpen();

@@ -72,14 +72,29 @@ void CSystemListStore::ShowStartNotice()
 
 void CSystemListStore::StoreAtClose()
 {
-    if (!m_restored)
+    const std::wstring written = StoreNow();
+    if (!m_restored || !m_keeper.LeavesFileAlone())
         return;
     try {
-        const std::wstring written = m_keeper.Store(m_list.Items(), m_view.GetListFontSettings());
-        if (m_keeper.LeavesFileAlone())
-            Warn(WhereTheListWent(written));
+        Warn(WhereTheListWent(written));
     } catch (const std::exception&) {
-        // The window goes on closing; every file stays as it was.
+        // The window goes on closing.
+    }
+}
+
+void CSystemListStore::StoreAtSessionEnd()
+{
+    StoreNow();
+}
+
+std::wstring CSystemListStore::StoreNow()
+{
+    if (!m_restored)
+        return std::wstring();
+    try {
+        return m_keeper.Store(m_list.Items(), m_view.GetListFontSettings());
+    } catch (const std::exception&) {
+        return std::wstring();  // every file stays as it was
     }
 }
 

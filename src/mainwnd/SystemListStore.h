@@ -1,6 +1,6 @@
 // The system list file as the main window keeps it: read while the window opens, with
 // a Warning once the window stands when the file could not be read whole, and written
-// when the window closes.
+// when the window closes or the session ends.
 #pragma once
 
 #include "../files/SystemListKeeper.h"
@@ -26,8 +26,12 @@ public:
     // Writes the list and the list font; says where they went when that is not the
     // system list file.
     void StoreAtClose();
+    // The same without a word: the session is ending, and no close follows.
+    void StoreAtSessionEnd();
 
 private:
+    // Returns the file written, empty when none was.
+    std::wstring StoreNow();
     CString StartNotice(CSystemListKeeper::Found found) const;
     CString WhereTheListWent(const std::wstring& written) const;
     void Warn(const CString& text);

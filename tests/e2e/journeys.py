@@ -4,7 +4,7 @@ import os
 import sys
 import traceback
 
-from gromble_driver import Gromble, JourneyFailure, fresh_folder
+from gromble_driver import Gromble, JourneyFailure, OwnWineSession, fresh_folder, run
 
 FRESH_SYSTEM_LIST = b"2\n0\n10 0 0 0 1\nTahoma\n"
 FONT_EDITOR = "Gromble List Font Editor"
@@ -152,6 +152,17 @@ def damaged_files(app):
         raise JourneyFailure("the font after a damaged system list file: %r" % stored)
 
 
+def session_end(app):
+    """Log-off with the window open: the session's end closes nothing, the process just ends."""
+    with OwnWineSession(app.folder + "-wineprefix"):
+        app.start()
+        app.add_item("Bread", "1", "Bakery", "2")
+        run("wineboot", "--end-session", check=False)
+        app.wait_until_closed()
+    expect_equal(app.file("GRSystemList.grl"), b"3\n1\nBread\n1\nBakery\n2\n0\n10 0 0 0 1\nTahoma\n",
+                 "the list stored at the end of the session")
+
+
 GRADIENT_ROWS = os.path.join(os.path.dirname(__file__), "..", "..", "src", "res", "images", "background_rows.txt")
 LIST_BACK = (170, 225, 252)
 
@@ -212,6 +223,7 @@ JOURNEYS = {
     "files": files,
     "font": font,
     "damaged_files": damaged_files,
+    "session_end": session_end,
 }
 
 
