@@ -112,6 +112,13 @@ std::unique_ptr<BenchWindow> CreateMainWindow()
     return window;
 }
 
+// The store a few seconds after a change would write a big list on another thread
+// beside the next figure: it has figures of its own (MeasureStoreAfterChange).
+void HoldStoreAfterChange(HWND window)
+{
+    ::KillTimer(window, CSystemListStore::StoreTimerId);
+}
+
 // The command as its menu item sends it, until it has returned and the window has
 // painted what it left to paint.
 double SendCommand(BenchPrompts& prompts, HWND window, UINT id)
@@ -120,6 +127,7 @@ double SendCommand(BenchPrompts& prompts, HWND window, UINT id)
         ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         PaintPending(window);
     });
+    HoldStoreAfterChange(window);
     PumpMessages();
     Expect(prompts.Unexpected().empty(), "a command asked something unexpected: " + Narrow(prompts.Unexpected()));
     return seconds;
@@ -462,6 +470,40 @@ void MeasureMillionCommands(FigureTable& table, Session& session)
         RunMillionRound(session, kMillion.items, &rows);
 }
 
+// The store a few seconds after a change, with the list file's items open: the
+// window's part, the WM_TIMER that copies the rows and starts the thread that writes
+// them, against writing the same bytes there and then. A tick on the first row is
+// the change.
+void MeasureStoreAfterChange(FigureTable& table, Session& session, int items, int runs)
+{
+    const std::string n = Grouped(items);
+    Progress("the store after a change, " + n + " items (" + std::to_string(runs) + " runs)");
+    FigureTable::Row& row =
+        table.AddRow("Store after a change, " + n + " items: the window's part", "fwrite of the same bytes");
+    const HWND window = session.window->m_hWnd;
+    const std::wstring system = session.File(L"GRSystemList.grl");
+    const std::wstring bareSystem = session.File(L"bare-system.grl");
+    session.Open(session.ListFile(items));
+    LVITEMW focus = {};
+    focus.state = focus.stateMask = LVIS_FOCUSED;
+    ::SendMessageW(session.List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&focus));
+    for (int run = 0; run < runs; ++run) {
+        ::DeleteFileW(system.c_str());
+        session.Command(ID_ITEM_CHECK);
+        row.gromble.Add(TimeOnce([&] { ::SendMessageW(window, WM_TIMER, CSystemListStore::StoreTimerId, 0); }));
+        // The thread's file takes the name once it is whole.
+        for (int wait = 0; wait < 12000 && ::GetFileAttributesW(system.c_str()) == INVALID_FILE_ATTRIBUTES; ++wait)
+            ::Sleep(10);
+        const std::string bytes = ReadBytes(system);
+        Expect(!bytes.empty(), "the store after a change wrote nothing");
+        bool written = false;
+        row.bare.Add(TimeOnce([&] { written = BareWrite(bareSystem.c_str(), bytes); }));
+        Expect(written, "the bare write failed");
+        ::DeleteFileW(bareSystem.c_str());
+    }
+    ::DeleteFileW(system.c_str());
+}
+
 // ---------------------------------------------------------------------------
 // The visible list: repaint and keys
 
@@ -595,6 +637,7 @@ double TapMark(HWND list, HWND window, int row)
         PumpMessages();
         PaintPending(window);
     });
+    HoldStoreAfterChange(window);
     PumpMessages();
     return seconds;
 }
@@ -790,9 +833,11 @@ int main()
         session.SettleBare();
 
         MeasureCommands(table, session);
+        MeasureStoreAfterChange(table, session, 100000, 3);
         ShowOnBothSides(session, 1000);
         MeasureRepaint(table, session, 1000, kRepaintRuns);
         MeasureMillionCommands(table, session);
+        MeasureStoreAfterChange(table, session, kMillion.items, 3);
         ShowOnBothSides(session, kMillion.items);
         MeasureRepaint(table, session, kMillion.items, kRepaintRuns);
         MeasureKeys(table, session, kMillion.items);

@@ -472,6 +472,7 @@ TEST_F(FontEditorCommand, ApplyTwiceLeavesTheChangesOfBoth)
         Click(editor, IDC_FONT_ITALIC);
         return IDOK;
     });
+    EXPECT_TRUE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "the font is stored a few seconds later";
     EXPECT_EQ(StoredFontLines(), (std::vector<std::string>{"14 1 1 0 1", "Tahoma"}));
 }
 

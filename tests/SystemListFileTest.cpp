@@ -204,6 +204,25 @@ TEST_F(SystemList, AFailedStoreShowsNothingAndKeepsTheOldFile)
     EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"GRSystemList.grl"});
 }
 
+// A crash or a power cut loses no more than the last few seconds: a change is on the
+// disk while the window stays open, written from a copy of the rows on a thread.
+TEST_F(SystemList, AChangeIsStoredAFewSecondsLaterWhileTheWindowStaysOpen)
+{
+    EXPECT_FALSE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "the start changed nothing";
+    PutItem({1, L"Milk", L"2", L"Market", L"3"});
+    ASSERT_TRUE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "the store waits for more changes";
+    EXPECT_EQ(ReadBytes(File()), "");
+
+    ::SendMessageW(Window(), WM_TIMER, CSystemListStore::StoreTimerId, 0);  // as the timer does
+    const std::string milk = "3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n";
+    for (int wait = 0; wait < 2000 && ReadBytes(File()) != milk; ++wait)
+        ::Sleep(10);
+    EXPECT_EQ(ReadBytes(File()), milk);
+    EXPECT_FALSE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "nothing more to store";
+    CloseWindow();
+    EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"GRSystemList.grl"});
+}
+
 // Log-off or shut-down with the window open: the process ends with no close.
 TEST_F(SystemList, TheEndOfTheSessionStoresTheListAsTheCloseDoes)
 {

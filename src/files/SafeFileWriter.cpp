@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <atomic>
 #include <vector>
 
 namespace {
@@ -55,8 +56,9 @@ CSafeFileWriter::~CSafeFileWriter()
 
 bool CSafeFileWriter::CreateTemporary()
 {
-    // Beside the target, so that the final rename stays within one volume.
-    static unsigned counter = 0;
+    // Beside the target, so that the final rename stays within one volume. A store of
+    // the system list may be writing on another thread.
+    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         wchar_t suffix[40];
         ::wsprintfW(suffix, L".~%lx-%x.tmp", ::GetCurrentProcessId(), ++counter);

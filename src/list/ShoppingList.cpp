@@ -1,5 +1,6 @@
 #include "ShoppingList.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -55,22 +56,45 @@ CString CShoppingList::Text(int row, ItemColumn column) const
     return Row(row).Text(column);
 }
 
+void CShoppingList::AddObserver(CRowsObserver* observer)
+{
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void CShoppingList::RemoveObserver(CRowsObserver* observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
 void CShoppingList::TellInserted(int first, int count)
 {
-    if (m_observer != nullptr && count > 0)
-        m_observer->OnRowsInserted(first, count);
+    if (count <= 0)
+        return;
+    for (CRowsObserver* observer : m_observers)
+        observer->OnRowsInserted(first, count);
 }
 
 void CShoppingList::TellRemoved(int first, int count)
 {
-    if (m_observer != nullptr && count > 0)
-        m_observer->OnRowsRemoved(first, count);
+    if (count <= 0)
+        return;
+    for (CRowsObserver* observer : m_observers)
+        observer->OnRowsRemoved(first, count);
 }
 
 void CShoppingList::TellChanged(int first, int count)
 {
-    if (m_observer != nullptr && count > 0)
-        m_observer->OnRowsChanged(first, count);
+    if (count <= 0)
+        return;
+    for (CRowsObserver* observer : m_observers)
+        observer->OnRowsChanged(first, count);
+}
+
+void CShoppingList::TellReplaced()
+{
+    for (CRowsObserver* observer : m_observers)
+        observer->OnRowsReplaced();
 }
 
 void CShoppingList::AddPrice(const CString& price)
@@ -92,8 +116,7 @@ void CShoppingList::ResetClosingRows()
     m_followed = -1;
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
-    if (m_observer != nullptr)
-        m_observer->OnRowsReplaced();
+    TellReplaced();
 }
 
 void CShoppingList::AddItem(const ItemRow& item)
@@ -211,8 +234,7 @@ void CShoppingList::ReplaceItems(CItemRows items)
     m_followed = -1;
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
-    if (m_observer != nullptr)
-        m_observer->OnRowsReplaced();
+    TellReplaced();
 }
 
 void CShoppingList::InsertItemsAhead(const CItemRows& items)

@@ -9,6 +9,8 @@
 #include "RowsObserver.h"
 #include "RunningTotal.h"
 
+#include <vector>
+
 // The mark that Check, or a tap on the mark, gives a row with mark.
 int CheckedMark(int mark);
 // The mark that Special gives a row with mark.
@@ -20,8 +22,9 @@ public:
     CShoppingList(const CShoppingList&) = delete;
     CShoppingList& operator=(const CShoppingList&) = delete;
 
-    // Told of every change from now on; nullptr for nobody.
-    void SetObserver(CRowsObserver* observer) { m_observer = observer; }
+    // Told of every change from now on, after those added before it.
+    void AddObserver(CRowsObserver* observer);
+    void RemoveObserver(CRowsObserver* observer);
 
     // The items and the two closing rows.
     int RowCount() const { return ItemCount() + ClosingRowCount; }
@@ -79,11 +82,12 @@ private:
     void TellInserted(int first, int count);
     void TellRemoved(int first, int count);
     void TellChanged(int first, int count);
+    void TellReplaced();
 
     CItemRows m_items;
     int m_separatorMark = MarkBang;
     int m_totalMark = MarkBang;
     CRunningTotal m_total;
     int m_followed = -1;
-    CRowsObserver* m_observer = nullptr;
+    std::vector<CRowsObserver*> m_observers;
 };

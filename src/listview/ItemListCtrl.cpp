@@ -83,7 +83,7 @@ CItemListCtrl::~CItemListCtrl()
 {
     // m_hItemMenu destroys the item menu.
     if (m_rows != nullptr)
-        m_rows->SetObserver(nullptr);
+        m_rows->RemoveObserver(this);
 }
 
 void CItemListCtrl::SetupList()
@@ -108,7 +108,7 @@ void CItemListCtrl::PreSubclassWindow()
 void CItemListCtrl::ShowRows(CShoppingList& rows)
 {
     m_rows = &rows;
-    rows.SetObserver(this);
+    rows.AddObserver(this);
     SetRowCount(-1, -1, 0);
 }
 

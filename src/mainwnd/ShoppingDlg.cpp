@@ -49,6 +49,7 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND(ID_OPTIONS_LIST_FONT, OnChooseListFont)
     ON_MESSAGE(CSystemListStore::StartNoticeMessage, OnStartNotice)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+    ON_MESSAGE(WM_TIMER, OnTimer)
     // The file commands: here, carried out by CListFileCommands
     ON_COMMAND(ID_FILE_OPEN, OnOpen)
     ON_COMMAND(ID_FILE_ATTACH, OnAttach)
@@ -200,6 +201,7 @@ void CShoppingDlg::OnChooseListFont()
     if (editor.DoModal() != IDOK)
         return;
     m_list.SetListFont(editor.m_lf);
+    m_systemList.ListFontChanged();
     // The rows the editor uncovers keep their old pixels where the window system
     // composes windows (Wine, desktop Windows): they are drawn again in the new font.
     m_list.Invalidate();
@@ -216,6 +218,13 @@ LRESULT CShoppingDlg::OnEndSession(WPARAM ending, LPARAM)
 {
     if (ending)
         m_systemList.StoreAtSessionEnd();
+    return 0;
+}
+
+LRESULT CShoppingDlg::OnTimer(WPARAM timer, LPARAM)
+{
+    if (!m_systemList.OnTimer(timer))
+        Default();
     return 0;
 }
 

@@ -42,6 +42,7 @@ private:
     void OnChooseListFont();
     LRESULT OnStartNotice(WPARAM, LPARAM);
     LRESULT OnEndSession(WPARAM ending, LPARAM);
+    LRESULT OnTimer(WPARAM timer, LPARAM);
 
     // The file commands (ShoppingDlg.cpp, carried out by ListFileCommands.cpp)
     void OnOpen();

@@ -9,6 +9,9 @@
 
 namespace {
 
+// A few seconds after the last change, so that a run of changes is written once.
+constexpr UINT kStoreDelay = 3000;
+
 // Fixed at the restore: a file dialog may change the current folder before the store.
 std::wstring FullPathOf(const wchar_t* name)
 {
@@ -26,6 +29,11 @@ CSystemListStore::CSystemListStore(CDialog& owner, CShoppingList& list, CItemLis
 {
 }
 
+CSystemListStore::~CSystemListStore()
+{
+    m_list.RemoveObserver(this);
+}
+
 void CSystemListStore::Restore(ListFontSettings& settings)
 {
     try {
@@ -36,6 +44,7 @@ void CSystemListStore::Restore(ListFontSettings& settings)
             CBulkRowChange bulk(m_view);
             m_list.ReplaceItems(std::move(items));
         }
+        m_list.AddObserver(this);
         m_restored = true;
     } catch (const std::exception&) {
         // Out of memory at the start: the window opens empty and leaves the file alone.
@@ -70,6 +79,65 @@ void CSystemListStore::ShowStartNotice()
     Warn(notice);
 }
 
+void CSystemListStore::ListFontChanged()
+{
+    StoreSoon();
+}
+
+void CSystemListStore::OnRowsInserted(int, int)
+{
+    StoreSoon();
+}
+
+void CSystemListStore::OnRowsRemoved(int, int)
+{
+    StoreSoon();
+}
+
+void CSystemListStore::OnRowsChanged(int, int)
+{
+    StoreSoon();
+}
+
+void CSystemListStore::OnRowsReplaced()
+{
+    StoreSoon();
+}
+
+void CSystemListStore::StoreSoon()
+{
+    m_changed = true;
+    ::SetTimer(m_owner.m_hWnd, StoreTimerId, kStoreDelay, nullptr);
+}
+
+bool CSystemListStore::OnTimer(UINT_PTR timer)
+{
+    if (timer != StoreTimerId)
+        return false;
+    ::KillTimer(m_owner.m_hWnd, StoreTimerId);
+    if (m_changed && !StartBackgroundStore())
+        StoreSoon();  // the store before is still being written, or memory ran short
+    return true;
+}
+
+bool CSystemListStore::StartBackgroundStore()
+{
+    if (!m_restored || m_writer.IsBusy())
+        return false;
+    try {
+        const CSystemListKeeper& keeper = m_keeper;
+        const bool started = m_writer.Start([&keeper, items = m_list.Items(), font = m_view.GetListFontSettings()] {
+            keeper.Store(items, font);
+        });
+        if (!started)
+            return false;
+    } catch (const std::exception&) {
+        return false;
+    }
+    m_changed = false;
+    return true;
+}
+
 void CSystemListStore::StoreAtClose()
 {
     const std::wstring written = StoreNow();
@@ -89,6 +157,9 @@ void CSystemListStore::StoreAtSessionEnd()
 
 std::wstring CSystemListStore::StoreNow()
 {
+    ::KillTimer(m_owner.m_hWnd, StoreTimerId);
+    // An older copy must not land after this one.
+    m_writer.Wait();
     if (!m_restored)
         return std::wstring();
     try {
