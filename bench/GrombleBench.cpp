@@ -577,7 +577,7 @@ void MeasureKeys(FigureTable& table, Session& session, int items)
 }
 
 // A tap on the mark of row, as the stylus gives it: the pointer there, then the
-// button down and up through the queue; until the window has painted.
+// button down and up through the queue, until the window has painted.
 double TapMark(HWND list, HWND window, int row)
 {
     RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
@@ -586,6 +586,11 @@ double TapMark(HWND list, HWND window, int row)
     POINT screen = at;
     ::ClientToScreen(list, &screen);
     ::SetCursorPos(screen.x, screen.y);
+    // The list has the keyboard focus already, as it has after a first tap: the
+    // two sides' windows take turns, and the activation is not the tap's.
+    ::SetFocus(list);
+    PumpMessages();
+    PaintPending(window);
     const LPARAM where = MAKELPARAM(at.x, at.y);
     const double seconds = TimeOnce([&] {
         ::PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
