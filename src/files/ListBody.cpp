@@ -4,8 +4,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <new>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace {
@@ -94,19 +93,15 @@ bool WriteListBody(std::FILE* stream, const CItemRows& items)
 bool ReadListBody(std::FILE* stream, CItemRows& items)
 {
     items.Clear();
+    std::string content;
     try {
-        std::string content;
         if (!ReadRestOfStream(stream, content))
             return false;
-        CTextReader text(content);
-        return ReadListBody(text, items);
-    } catch (const std::bad_alloc&) {
-        items.Clear();
-        return false;
-    } catch (const std::length_error&) {
-        items.Clear();
+    } catch (const std::exception&) {  // memory ran out
         return false;
     }
+    CTextReader text(content);
+    return ReadListBody(text, items);
 }
 
 bool ReadListBody(CTextReader& text, CItemRows& items)
@@ -124,10 +119,7 @@ bool ReadListBody(CTextReader& text, CItemRows& items)
         int mark = 0;
         while (items.Count() < announced && items.Count() < INT_MAX && ReadItem(text, record, mark))
             items.Append(mark, record.views);
-    } catch (const std::bad_alloc&) {
-        items.Clear();
-        return false;
-    } catch (const std::length_error&) {
+    } catch (const std::exception&) {  // memory ran out
         items.Clear();
         return false;
     }
