@@ -7,6 +7,7 @@ set -euo pipefail
 
 bash "$GROMBLE_ROOT/scripts/deps.sh"
 bash "$GROMBLE_ROOT/scripts/build.sh"
+bash "$GROMBLE_ROOT/scripts/dist.sh" >/dev/null     # checked by the test dist.packages
 bash "$GROMBLE_ROOT/scripts/wineprefix.sh"
 
 mkdir -p "$GROMBLE_SCREENSHOTS"
