@@ -2,6 +2,8 @@
 
 #include "files/SystemListFile.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 
 namespace {
@@ -128,6 +130,18 @@ TEST_F(SystemList, ADamagedFileStillStarts)
     }
     EXPECT_EQ(Items().size(), 2u);
     EXPECT_EQ(StoredFont(), "12 1 1 0 1\nVerdana\n");
+}
+
+// Longer than the platform converts at once, and not ASCII: no length is cut.
+TEST_F(SystemList, ATextOfAnyLengthComesBackWhole)
+{
+    const std::string file = "3\n1\n" + std::string(17'000'000, '\xe9') + "nd\n1\nM\n3\n0\n10 0 0 0 1\nTahoma\n";
+    StartFrom(file);
+    EXPECT_EQ(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 3);
+    CloseWindow();
+    const std::string stored = ReadBytes(File());
+    EXPECT_EQ(stored.size(), file.size());
+    EXPECT_TRUE(stored == file) << "the stored file differs from the one read";
 }
 
 TEST_F(SystemList, AFailedStoreShowsNothingAndKeepsTheOldFile)

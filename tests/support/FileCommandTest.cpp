@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 void FileCommandTest::RunWithFile(UINT command, const std::wstring& path)
 {
@@ -43,8 +42,11 @@ void FileCommandTest::ExpectWarningNaming(const std::wstring& path, size_t count
 
 std::string ReadBytes(const std::wstring& path)
 {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::ifstream file(path.c_str(), std::ios::binary | std::ios::ate);
+    std::string bytes(file ? static_cast<size_t>(file.tellg()) : 0, '\0');
+    file.seekg(0);
+    file.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
