@@ -156,9 +156,27 @@ TEST_F(ListFile, ReadsNumbersAndLinesAsTheyStand)
         EXPECT_EQ(Items(), c.items);
         ExpectListIsWhole();
     }
-    PutItem({1, L"\u0142\u4e2d", L"1", L"M", L"3"});
+}
+
+// Other programs and older copies read list files as ANSI text: a list whose texts all
+// fit the code page is written in it; one that holds any other character is written in
+// UTF-8, after the byte-order mark by which it is read back.
+TEST_F(ListFile, TextsOutsideTheCodePageAreWrittenInUtf8AndComeBackExactly)
+{
+    PutItem({1, L"Caf\u00e9", L"1", L"M", L"3 \u20ac"});
     RunWithFile(ID_FILE_SAVE, Path());
-    EXPECT_EQ(ReadBytes(Path()), "4\n1\n??\n1\nM\n3\n1\n?\xe9\n1\n\x80\n3\n") << "the code page's default character";
+    EXPECT_EQ(ReadBytes(Path()), "3\n1\nCaf\xe9\n1\nM\n3 \x80\n");
+
+    PutItem({0, L"\u0142\u03b1\u4e2d", L"", L"\U0001f34e", L"2"});
+    const std::vector<ShownRow> items = Items();
+    RunWithFile(ID_FILE_SAVE, Path());
+    EXPECT_EQ(ReadBytes(Path()),
+              "\xef\xbb\xbf" "4\n0\n\xc5\x82\xce\xb1\xe4\xb8\xad\n\n\xf0\x9f\x8d\x8e\n2\n1\nCaf\xc3\xa9\n1\nM\n3 \xe2\x82\xac\n");
+    RunWithFile(ID_FILE_OPEN, Path());
+    EXPECT_EQ(Items(), items);
+    RunWithFile(ID_FILE_ATTACH, Path());
+    EXPECT_EQ(Items().size(), 4u);
+    ExpectListIsWhole();
 }
 
 TEST_F(ListFile, WorksInAFolderNamedOutsideTheCodePage)

@@ -52,6 +52,8 @@ size_t WidePieceLength(std::wstring_view text)
 // The most bytes that one UTF-16 character can take in the code page.
 size_t MostBytesPerCharacter(UINT codePage)
 {
+    if (codePage == CP_UTF8)
+        return 3;  // a surrogate pair takes four, two for each half
     CPINFO info = {};
     return ::GetCPInfo(codePage, &info) ? info.MaxCharSize : 4;
 }
@@ -160,18 +162,4 @@ void WidenText(const char* text, size_t length, std::wstring& out, TextEncoding 
         text += piece;
         length -= piece;
     }
-}
-
-std::string NarrowText(const CString& text)
-{
-    std::string narrow;
-    AppendNarrowText(text.str(), narrow);
-    return narrow;
-}
-
-CString WidenText(const char* text)
-{
-    std::wstring wide;
-    WidenText(text, std::char_traits<char>::length(text), wide);
-    return CString(wide);
 }

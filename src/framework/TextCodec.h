@@ -2,8 +2,6 @@
 // ANSI code page, or UTF-8 for a file whose texts the code page cannot hold.
 #pragma once
 
-#include "String.h"
-
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -22,7 +20,5 @@ bool FitsAnsiCodePage(std::wstring_view text);
 // UTF-16 to 8-bit text, added to the end of out. In the ANSI code page a character
 // that it lacks becomes its default character. Never cut.
 void AppendNarrowText(std::wstring_view text, std::string& out, TextEncoding encoding = TextEncoding::Ansi);
-std::string NarrowText(const CString& text);
 // 8-bit text back to UTF-16, into out in place of what it held.
 void WidenText(const char* text, size_t length, std::wstring& out, TextEncoding encoding = TextEncoding::Ansi);
-CString WidenText(const char* text);
