@@ -42,20 +42,35 @@ void CTextWriter::WriteText(std::wstring_view text)
 
 void CTextWriter::WriteLine(std::wstring_view text)
 {
-    if (text.find(L'\n') == std::wstring_view::npos) {
-        WriteText(text);
-    } else {
-        std::wstring kept(text);
-        kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
-        WriteText(kept);
+    // Plain ASCII, the most of every list, is copied as it stands, in one pass.
+    const size_t at = m_pending.size();
+    for (wchar_t ch : text) {
+        if (ch >= 0x80) {
+            m_pending.resize(at);
+            WriteLineOutsideAscii(text);
+            return;
+        }
+        if (ch == L'\0')
+            break;
+        if (ch != L'\n')
+            m_pending += static_cast<char>(ch);
     }
-    Write("\n");
+    m_pending += '\n';
+    WriteWhenFull();
 }
 
 bool CTextWriter::Finish()
 {
     WritePending();
     return !m_failed && std::ferror(m_stream) == 0;
+}
+
+void CTextWriter::WriteLineOutsideAscii(std::wstring_view text)
+{
+    std::wstring kept(text);
+    kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
+    WriteText(kept);
+    Write("\n");
 }
 
 void CTextWriter::WriteWhenFull()

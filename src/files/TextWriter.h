@@ -34,6 +34,7 @@ public:
     bool Finish();
 
 private:
+    void WriteLineOutsideAscii(std::wstring_view text);
     void WriteWhenFull();
     void WritePending();
 

@@ -113,9 +113,9 @@ void AppendWidePiece(const char* piece, size_t length, UINT codePage, std::wstri
 
 bool FitsAnsiCodePage(std::wstring_view text)
 {
-    text = UpToNul(text);
     if (IsAscii(text.data(), text.size()))
         return true;
+    text = UpToNul(text);
     const UINT codePage = ::GetACP();
     if (HoldsEveryCharacter(codePage))
         return true;
