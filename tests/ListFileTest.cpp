@@ -179,6 +179,20 @@ TEST_F(ListFile, TextsOutsideTheCodePageAreWrittenInUtf8AndComeBackExactly)
     ExpectListIsWhole();
 }
 
+// Lines of Windows' text mode end in CR LF, and a text of their own may end in CR:
+// such a text keeps its CR through Save and Open.
+TEST_F(ListFile, TextsThatEndInACarriageReturnComeBackAsTheyWere)
+{
+    WriteBytes(Path(), "3\r\n1\r\nA\r\r\n\r\r\nB\r\r\r\n3\r\n");
+    RunWithFile(ID_FILE_OPEN, Path());
+    const std::vector<ShownRow> items = {{1, L"A\r", L"\r", L"B\r\r", L"3"}};
+    ASSERT_EQ(Items(), items);
+    RunWithFile(ID_FILE_SAVE, Path());
+    EXPECT_EQ(ReadBytes(Path()), "3\n1\nA\r\r\n\r\r\nB\r\r\r\n3\n") << "only those lines end in CR LF";
+    RunWithFile(ID_FILE_OPEN, Path());
+    EXPECT_EQ(Items(), items);
+}
+
 TEST_F(ListFile, WorksInAFolderNamedOutsideTheCodePage)
 {
     const std::wstring folder = m_folder->File(L"Zakupy \u0142\u03b1\u4e2d");

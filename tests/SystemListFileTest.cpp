@@ -132,6 +132,16 @@ TEST_F(SystemList, ADamagedFileStillStarts)
     EXPECT_EQ(StoredFont(), "12 1 1 0 1\nVerdana\n");
 }
 
+TEST_F(SystemList, TextsAndAFaceThatEndInACarriageReturnStayAsTheyAre)
+{
+    const std::string file = "3\n1\nA\r\r\n1\nM\n3\n0\n10 0 0 0 1\nTahoma\r\r\r\n";
+    StartFrom(file);
+    EXPECT_EQ(Items(), (std::vector<ShownRow>{{1, L"A\r", L"1", L"M", L"3"}}));
+    Restart();
+    CloseWindow();
+    EXPECT_EQ(ReadBytes(File()), file) << "after two starts and closes";
+}
+
 // A list or a face name that the code page cannot hold is stored in UTF-8, and the
 // byte-order mark tells the start so.
 TEST_F(SystemList, TextsOutsideTheCodePageAreStoredInUtf8AndComeBack)

@@ -42,19 +42,17 @@ void CTextWriter::WriteText(std::wstring_view text)
 
 void CTextWriter::WriteLine(std::wstring_view text)
 {
-    // Plain ASCII, the most of every list, is copied as it stands, in one pass.
-    const size_t at = m_pending.size();
-    for (wchar_t ch : text) {
-        if (ch >= 0x80) {
-            m_pending.resize(at);
-            WriteLineOutsideAscii(text);
-            return;
-        }
-        if (ch == L'\0')
-            break;
-        if (ch != L'\n')
-            m_pending += static_cast<char>(ch);
+    const size_t start = m_pending.size();
+    if (!AppendAsciiLine(text)) {
+        m_pending.resize(start);
+        std::wstring kept(text);
+        kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
+        AppendNarrowText(kept, m_pending, m_encoding);
     }
+    // A reader takes a CR before the line feed as part of the line end, as Windows'
+    // text mode writes it: a text that ends in CR keeps it with one CR more.
+    if (m_pending.size() > start && m_pending.back() == '\r')
+        m_pending += '\r';
     m_pending += '\n';
     WriteWhenFull();
 }
@@ -65,12 +63,17 @@ bool CTextWriter::Finish()
     return !m_failed && std::ferror(m_stream) == 0;
 }
 
-void CTextWriter::WriteLineOutsideAscii(std::wstring_view text)
+bool CTextWriter::AppendAsciiLine(std::wstring_view text)
 {
-    std::wstring kept(text);
-    kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
-    WriteText(kept);
-    Write("\n");
+    for (wchar_t ch : text) {
+        if (ch >= 0x80)
+            return false;
+        if (ch == L'\0')
+            break;
+        if (ch != L'\n')
+            m_pending += static_cast<char>(ch);
+    }
+    return true;
 }
 
 void CTextWriter::WriteWhenFull()

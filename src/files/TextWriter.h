@@ -26,15 +26,18 @@ public:
     void Write(int number);
     // A text of the list in the file's encoding, as it stands.
     void WriteText(std::wstring_view text);
-    // A text as one line of the file, with its line end. A line feed in it would end
-    // the line early and is left out.
+    // A text as one line of the file, with its line end: LF, or CR LF after a text
+    // that ends in CR. A line feed in the text would end the line early and is left out.
     void WriteLine(std::wstring_view text);
 
     // Writes what is still held; false when the stream failed at any point.
     bool Finish();
 
 private:
-    void WriteLineOutsideAscii(std::wstring_view text);
+    // Plain ASCII, the most of every list, is copied in one pass, up to its end or its
+    // first NUL and without its line feeds; false, with part of it copied, at the first
+    // character beyond ASCII.
+    bool AppendAsciiLine(std::wstring_view text);
     void WriteWhenFull();
     void WritePending();
 
