@@ -239,6 +239,34 @@ TEST_F(ListFile, ASaveThatCannotWriteKeepsTheOldFileByteForByteAndSaysSo)
     EXPECT_EQ(Items(), kTwoItems);
 }
 
+// Save writes beside the file that the path finally names and puts the new file in
+// its place: under a name as long as the folder takes, into the file that a symbolic
+// link points to, and with the old file's attributes.
+TEST_F(ListFile, SaveReplacesTheFileThatThePathNames)
+{
+    PutItems(kTwoItems);
+    const std::wstring longName = std::wstring(246, L'n') + L".grl";  // most disks take names of 255
+    RunWithFile(ID_FILE_SAVE, m_folder->File(longName));
+    EXPECT_EQ(ReadBytes(m_folder->File(longName)), kTwoItemExample);
+
+    WriteBytes(m_folder->File(L"real.grl"), "2\n");
+    ASSERT_TRUE(MakeSymbolicLink(m_folder->File(L"link.grl"), L"real.grl"));
+    RunWithFile(ID_FILE_SAVE, m_folder->File(L"link.grl"));
+    EXPECT_EQ(ReadBytes(m_folder->File(L"real.grl")), kTwoItemExample) << "the file that the link points to";
+    WriteBytes(m_folder->File(L"real.grl"), "2\n");
+    EXPECT_EQ(ReadBytes(m_folder->File(L"link.grl")), "2\n") << "the link is a link still";
+
+    const std::wstring hidden = m_folder->File(L"hidden.grl");
+    WriteBytes(hidden, "2\n");
+    ASSERT_TRUE(::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    RunWithFile(ID_FILE_SAVE, hidden);
+    EXPECT_EQ(ReadBytes(hidden), kTwoItemExample);
+    EXPECT_EQ(::GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD(FILE_ATTRIBUTE_HIDDEN));
+
+    EXPECT_TRUE(m_prompts->Questions().empty()) << "a save failed";
+    EXPECT_EQ(FolderEntries(m_folder->Path()), (std::vector<std::wstring>{L"hidden.grl", L"link.grl", longName, L"real.grl"}));
+}
+
 class DamagedListFile : public ListFile {};
 
 TEST_F(DamagedListFile, EveryTruncationOpensAndAttachesOnlyItsWholeRecords)
