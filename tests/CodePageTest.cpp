@@ -45,6 +45,8 @@ TEST_F(Utf8CodePage, AListSavesStoresAndReadsBackExactly)
               "Check \t Name \t Qt \t Location \t Price \n\n"
               "No \t \xe3\x82\x8a\xe3\x82\x93\xe3\x81\x94 \t 2 \t \xe5\xb8\x82\xe5\xa0\xb4 \t 5\xe2\x82\xac\n"
               "Yes \t Caf\xc3\xa9 \xf0\x9f\x8d\x8e \t 1 \t  \t 3\n");
+    RunWithFile(ID_EXPORT_HTML, m_folder->File(L"list.html"));
+    EXPECT_NE(ReadBytes(m_folder->File(L"list.html")).find("charset=utf-8"), std::string::npos);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace {
 
 const char kHtmlOpening[] = "<html> \n <head> \n ";
-// A page says its character set where a browser could not guess it.
+// A page in UTF-8 says so: a browser would take it for the code page of its own.
 const char kHtmlUtf8Charset[] = "<meta http-equiv='Content-Type' content='text/html; charset=utf-8'> \n ";
 const char kHtmlHead[] =
     "<title>Shopping List</title> \n </head> \n <body> \n <div align='center'> \n "
@@ -81,7 +81,7 @@ bool WriteHtmlExport(std::FILE* stream, const CItemRows& items)
 {
     CTextWriter out(stream, EncodingToHold(items));
     out.Write(kHtmlOpening);
-    if (out.Encoding() == TextEncoding::Utf8)
+    if (CodePageOf(out.Encoding()) == CP_UTF8)
         out.Write(kHtmlUtf8Charset);
     out.Write(kHtmlHead);
     out.Write(kHtmlTableStart);

@@ -23,11 +23,6 @@ std::wstring_view UpToNul(std::wstring_view text)
     return text.substr(0, std::min(text.size(), text.find(L'\0')));
 }
 
-UINT CodePageOf(TextEncoding encoding)
-{
-    return encoding == TextEncoding::Utf8 ? CP_UTF8 : ::GetACP();
-}
-
 // Windows refuses WC_NO_BEST_FIT_CHARS, and the question whether the default
 // character was used, for the code pages that hold every character.
 bool HoldsEveryCharacter(UINT codePage)
@@ -110,6 +105,11 @@ void AppendWidePiece(const char* piece, size_t length, UINT codePage, std::wstri
 }
 
 }  // namespace
+
+unsigned CodePageOf(TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf8 ? CP_UTF8 : ::GetACP();
+}
 
 bool FitsAnsiCodePage(std::wstring_view text)
 {

@@ -14,6 +14,9 @@ enum class TextEncoding {
 // A file in UTF-8 begins with it; a file in the ANSI code page never does.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// The code page of the bytes: UTF-8 is CP_UTF8 (65001), and so may the ANSI code page be.
+unsigned CodePageOf(TextEncoding encoding);
+
 // True when every character of text has a place of its own in the ANSI code page.
 bool FitsAnsiCodePage(std::wstring_view text);
 
