@@ -11,35 +11,8 @@ namespace {
 
 // The fewest bytes a record can take: a mark and five line ends.
 constexpr size_t kSmallestRecord = 6;
-// Written out whenever this much has gathered.
-constexpr size_t kWriteChunk = 1 << 20;
 
 constexpr ItemColumn kColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
-
-// A line feed inside a text would shift every later line of the file. ASCII, the
-// most of every list, is copied as it stands.
-void AppendFileText(std::wstring_view text, std::string& out)
-{
-    const size_t at = out.size();
-    for (wchar_t ch : text) {
-        if (ch >= 0x80) {
-            out.resize(at);
-            std::wstring kept(text);
-            kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
-            AppendNarrowText(kept, out);
-            return;
-        }
-        if (ch != L'\n')
-            out += static_cast<char>(ch);
-    }
-}
-
-bool Flush(std::FILE* stream, std::string& pending)
-{
-    const bool written = std::fwrite(pending.data(), 1, pending.size(), stream) == pending.size();
-    pending.clear();
-    return written;
-}
 
 // The texts of one record, kept from one record to the next so that reading
 // makes no new strings.
@@ -58,9 +31,7 @@ bool ReadItem(CTextReader& text, RecordTexts& record, int& mark)
     for (ItemColumn column : kColumns) {
         if (!text.ReadLine(line))
             return false;
-        // Like a C string, a line ends at its first NUL.
-        line = line.substr(0, std::min(line.size(), line.find('\0')));
-        WidenText(line.data(), line.size(), record.texts[column]);
+        WidenText(line.data(), line.size(), record.texts[column], text.Encoding());
         record.views[column] = record.texts[column];
     }
     text.SkipWhiteSpace();
@@ -69,25 +40,38 @@ bool ReadItem(CTextReader& text, RecordTexts& record, int& mark)
 
 }  // namespace
 
-bool WriteListBody(std::FILE* stream, const CItemRows& items)
+TextEncoding EncodingToHold(const CItemRows& items)
 {
-    std::string pending = std::to_string(items.Count() + ClosingRowCount) + '\n';
-    pending.reserve(kWriteChunk + 64 * 1024);
-    bool written = true;
     CItemRows::Texts texts;
     for (int index = 0; index < items.Count(); ++index) {
-        pending += std::to_string(items.Mark(index));
-        pending += '\n';
         items.GetTexts(index, texts);
-        for (std::wstring_view text : texts) {
-            AppendFileText(text, pending);
-            pending += '\n';
-        }
-        if (pending.size() >= kWriteChunk)
-            written = Flush(stream, pending) && written;
+        for (std::wstring_view text : texts)
+            if (!FitsAnsiCodePage(text))
+                return TextEncoding::Utf8;
     }
-    written = Flush(stream, pending) && written;
-    return written && std::ferror(stream) == 0;
+    return TextEncoding::Ansi;
+}
+
+bool WriteListBody(std::FILE* stream, const CItemRows& items)
+{
+    CTextWriter out(stream, EncodingToHold(items));
+    out.WriteByteOrderMark();
+    WriteListBody(out, items);
+    return out.Finish();
+}
+
+void WriteListBody(CTextWriter& out, const CItemRows& items)
+{
+    out.Write(items.Count() + ClosingRowCount);
+    out.Write("\n");
+    CItemRows::Texts texts;
+    for (int index = 0; index < items.Count(); ++index) {
+        out.Write(items.Mark(index));
+        out.Write("\n");
+        items.GetTexts(index, texts);
+        for (std::wstring_view text : texts)
+            out.WriteLine(text);
+    }
 }
 
 bool ReadListBody(std::FILE* stream, CItemRows& items)
