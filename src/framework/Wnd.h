@@ -79,6 +79,11 @@ public:
     // Offered a message that this control caused in its parent; true when handled.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
+    // Offered a message from the message loop before it is dispatched, first by the
+    // window it is for, then by each parent up to the top-level window; true when the
+    // message has been handled (a dialog's keyboard navigation, a window's keys).
+    virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
+
 protected:
     static const CMessageMap* GetThisMessageMap();
     virtual const CMessageMap* GetMessageMap() const { return GetThisMessageMap(); }
@@ -123,3 +128,8 @@ protected:
 private:
     WNDPROC m_pfnSuper = nullptr;
 };
+
+// What every message loop of the program does with a message before dispatching it:
+// offers it to the PreTranslateMessage of its window and of that window's parents.
+// True when one of them handled it; the loop then neither translates nor dispatches it.
+BOOL AfxPreTranslateMessage(MSG* msg);
