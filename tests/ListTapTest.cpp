@@ -194,6 +194,21 @@ TEST_F(ListTap, MenuOpensAtTheTapOnAClosingRowAndWithNoCurrentRow)
     EXPECT_EQ(::GetMenuItemID(m_visit.popup, 9), static_cast<UINT>(ID_ITEM_BOTTOM));
 }
 
+TEST_F(ListTap, MenuKeyOpensTheMenuBelowTheFocusedRow)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    FocusRow(0);
+    RECT label = {LVIR_LABEL, 0, 0, 0};
+    ::SendMessageW(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&label));
+    ::MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&label), 2);
+    WhenModalLoopRuns(&LookAndCloseMenu);
+    SendCommand(ID_ITEM_MENU);
+    EXPECT_EQ(m_visit.currentRow, 0);
+    EXPECT_EQ(m_visit.menuWindow.left, label.left);
+    EXPECT_EQ(m_visit.menuWindow.top, label.bottom);
+    EXPECT_EQ(m_visit.owner, Window());
+}
+
 TEST_F(ListTap, ListIsWhollyInvalidWhenTheMenuOpensAndAfterItCloses)
 {
     PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});

@@ -462,6 +462,11 @@ void CItemListCtrl::OnLButtonDown(UINT, CPoint point)
         FlipMark(row);
         return;
     }
+    ShowItemMenu(x, y);
+}
+
+void CItemListCtrl::ShowItemMenu(int x, int y)
+{
     if (m_hItemMenu.GetSafeHmenu() == nullptr)
         return;
     HMENU popup = m_hItemMenu.GetSubMenu(0);
@@ -469,6 +474,23 @@ void CItemListCtrl::OnLButtonDown(UINT, CPoint point)
     // Returns when the menu closes; the chosen command is posted to the owner.
     ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0, m_hMenuOwner, nullptr);
     Invalidate(TRUE);
+}
+
+void CItemListCtrl::ShowItemMenuAtFocusedRow()
+{
+    POINT at = {0, 0};
+    const int row = SelectedRow();
+    CRect label;
+    if (row >= 0 && EnsureVisible(row, FALSE) && GetItemRect(row, &label, LVIR_LABEL))
+        at = {label.left, label.bottom};
+    ::ClientToScreen(m_hWnd, &at);
+    ShowItemMenu(at.x, at.y);
+}
+
+bool CItemListCtrl::HasMenuCommand(UINT command) const
+{
+    HMENU menu = m_hItemMenu.GetSafeHmenu();
+    return menu != nullptr && ::GetMenuState(menu, command, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
 void CItemListCtrl::OnReflectedNotify(NMHDR*, LRESULT* result)

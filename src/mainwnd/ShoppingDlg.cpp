@@ -64,6 +64,8 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND(ID_ITEM_DOWN, OnDown)
     ON_COMMAND(ID_ITEM_TOP, OnTop)
     ON_COMMAND(ID_ITEM_BOTTOM, OnBottom)
+    // The keys: Keys.cpp
+    ON_COMMAND(ID_ITEM_MENU, OnItemMenu)
 END_MESSAGE_MAP()
 
 CShoppingDlg::CShoppingDlg(CWnd* parent)
@@ -109,6 +111,7 @@ BOOL CShoppingDlg::OnInitDialog()
     m_editItem.SetFocus();
 
     m_list.SetItemMenu(IDR_ITEMMENU, m_hWnd, true);
+    LoadKeys();
     m_list.ShowRows(m_rows);
     m_btnAdd.SetIcon(IDI_ADD, 32, 32);
     // Enter in a field taps the button, which is no longer a default push button.

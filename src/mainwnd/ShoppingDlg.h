@@ -3,6 +3,7 @@
 // the message map in ShoppingDlg.cpp names each handler's file.
 #pragma once
 
+#include "../framework/AcceleratorTable.h"
 #include "../framework/Edit.h"
 #include "../framework/ImageList.h"
 #include "../list/ShoppingList.h"
@@ -20,6 +21,8 @@ public:
 
     // Stores the system list before the window goes, whichever way it is closed.
     BOOL DestroyWindow() override;
+    // The window's keys, then the dialog's keyboard navigation (Keys.cpp).
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -62,6 +65,10 @@ private:
     void OnBottom();
     void MoveCurrentItem(int (CShoppingList::*move)(int));
 
+    // The keys (Keys.cpp)
+    void LoadKeys();
+    void OnItemMenu();
+
     // Before the list control, which follows its changes until it goes.
     CShoppingList m_rows;
     CIconButton m_btnAdd;
@@ -76,6 +83,10 @@ private:
     CBackgroundSkin m_background;
 
     CListFileCommands m_files;
+    // Every key of the window, for the list; and those that do not act on the
+    // focused row, for the entry fields and the buttons.
+    CAcceleratorTable m_listKeys;
+    CAcceleratorTable m_windowKeys;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
     // The list's column header is shown.
