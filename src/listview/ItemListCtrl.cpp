@@ -73,6 +73,7 @@ BEGIN_MESSAGE_MAP(CItemListCtrl, CListCtrl)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_LBUTTONDOWN()
+    ON_WM_RBUTTONDOWN()
     ON_WM_KEYDOWN()
     ON_NOTIFY_REFLECT(kRecognizeGesture, OnReflectedNotify)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
@@ -463,6 +464,19 @@ void CItemListCtrl::OnLButtonDown(UINT, CPoint point)
         return;
     }
     ShowItemMenu(x, y);
+}
+
+void CItemListCtrl::OnRButtonDown(UINT flags, CPoint point)
+{
+    // On an item row the menu opens wherever the button is pressed, over the mark
+    // too; on a closing row and below the rows the right button taps as the left does.
+    if (m_rows == nullptr || !m_rows->IsItemRow(RowAt(point))) {
+        OnLButtonDown(flags, point);
+        return;
+    }
+    TakeTap(point);
+    const DWORD position = ::GetMessagePos();
+    ShowItemMenu(GET_X_LPARAM(position), GET_Y_LPARAM(position));
 }
 
 void CItemListCtrl::ShowItemMenu(int x, int y)

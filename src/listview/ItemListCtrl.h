@@ -68,6 +68,7 @@ private:
     void OnSetFocus(CWnd* oldFocus);
     void OnKillFocus(CWnd* newFocus);
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     void OnItemChanged(NMHDR* header, LRESULT* result);
     // The row a navigation key moves the focus to, or -1 for any other key.
