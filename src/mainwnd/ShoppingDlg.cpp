@@ -66,6 +66,11 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND(ID_ITEM_BOTTOM, OnBottom)
     // The keys: Keys.cpp
     ON_COMMAND(ID_ITEM_MENU, OnItemMenu)
+    // List files handed to the window: HandedFiles.cpp
+    ON_MESSAGE(WM_DROPFILES, OnDropFiles)
+    ON_MESSAGE(WM_OPEN_HANDED_FILE, OnOpenHandedFile)
+    ON_MESSAGE(WM_ENABLE, OnModalLoopEnded)
+    ON_MESSAGE(WM_EXITMENULOOP, OnModalLoopEnded)
 END_MESSAGE_MAP()
 
 CShoppingDlg::CShoppingDlg(CWnd* parent)
@@ -120,6 +125,7 @@ BOOL CShoppingDlg::OnInitDialog()
     ListFontSettings settings = StartupListFontSettings();
     m_files.RestoreSystemList(settings);
     m_list.SetListFont(settings);
+    AcceptHandedFiles();
     // The Item field has the focus already; the dialog manager would hand it to the
     // first control in tab order, which is now the list (OnSize puts it on top).
     return FALSE;
@@ -180,10 +186,15 @@ LRESULT CShoppingDlg::OnCtlColorStatic(WPARAM dc, LPARAM control)
 
 void CShoppingDlg::OnNew()
 {
-    if (MessageBox(L"Do you want to clear the list?", L"Warning", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    if (!AskToClearList())
         return;
     CBulkRowChange bulk(m_list);
     m_rows.ClearItems();
+}
+
+bool CShoppingDlg::AskToClearList()
+{
+    return MessageBox(L"Do you want to clear the list?", L"Warning", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 void CShoppingDlg::OnChooseListFont()

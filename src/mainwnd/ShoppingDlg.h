@@ -19,6 +19,10 @@ public:
     explicit CShoppingDlg(CWnd* parent = nullptr);
     ~CShoppingDlg() override;
 
+    // A list file to open once the window has started, after the system list
+    // (HandedFiles.cpp).
+    void OpenOnStart(const CString& listFile);
+
     // Stores the system list before the window goes, whichever way it is closed.
     BOOL DestroyWindow() override;
     // The window's keys, then the dialog's keyboard navigation (Keys.cpp).
@@ -39,6 +43,7 @@ private:
     void OnHelp();
     void OnToggleHeaders();
     void OnNew();
+    bool AskToClearList();
     void OnChooseListFont();
 
     // The file commands (ShoppingDlg.cpp, carried out by ListFileCommands.cpp)
@@ -69,6 +74,14 @@ private:
     void LoadKeys();
     void OnItemMenu();
 
+    // List files handed to the window: at start, or dropped on it (HandedFiles.cpp)
+    static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 1;
+    void AcceptHandedFiles();
+    void HandFile(const CString& listFile);
+    LRESULT OnDropFiles(WPARAM drop, LPARAM);
+    LRESULT OnOpenHandedFile(WPARAM, LPARAM);
+    LRESULT OnModalLoopEnded(WPARAM, LPARAM);
+
     // Before the list control, which follows its changes until it goes.
     CShoppingList m_rows;
     CIconButton m_btnAdd;
@@ -91,4 +104,6 @@ private:
     bool m_editMode = false;
     // The list's column header is shown.
     bool m_headersShown = true;
+    // A list file handed to the window and not opened yet.
+    CString m_handedFile;
 };
