@@ -1,8 +1,10 @@
-// List files handed to the main window: named on the command line, or dropped on
-// the window. Each is read
+// List files handed to the main window: named on the command line, handed over by a
+// later start on the same system list file, or dropped on the window. Each is read
 // in place of the list, as Open reads a file; a list with items goes only after New's
 // question.
 #include "ShoppingDlg.h"
+
+#include "RunningInstance.h"
 
 #include <shellapi.h>
 
@@ -26,6 +28,7 @@ void CShoppingDlg::OpenOnStart(const CString& listFile)
 
 void CShoppingDlg::AcceptHandedFiles()
 {
+    CRunningInstance::MarkWindow(m_hWnd, m_files.RestoredSystemListPath());
     ::DragAcceptFiles(m_hWnd, TRUE);
     if (!m_handedFile.IsEmpty())
         HandFile(m_handedFile);
@@ -34,9 +37,22 @@ void CShoppingDlg::AcceptHandedFiles()
 void CShoppingDlg::HandFile(const CString& listFile)
 {
     // Opened from the window's own message loop, once the message that brought it
-    // has been answered.
+    // has been answered: a later start is not kept waiting on the question.
     m_handedFile = listFile;
     PostMessage(WM_OPEN_HANDED_FILE);
+}
+
+LRESULT CShoppingDlg::OnCopyData(WPARAM, LPARAM data)
+{
+    CString listFile;
+    if (!CRunningInstance::ReadHandOver(*reinterpret_cast<const COPYDATASTRUCT*>(data), listFile))
+        return FALSE;
+    if (IsIconic())
+        ShowWindow(SW_RESTORE);
+    SetForegroundWindow();
+    if (!listFile.IsEmpty())
+        HandFile(listFile);
+    return TRUE;
 }
 
 LRESULT CShoppingDlg::OnDropFiles(WPARAM drop, LPARAM)

@@ -36,6 +36,8 @@ public:
 
     // The full path of the system list file in the current folder.
     static CString SystemListPath();
+    // The system list file's full path, fixed when it was restored.
+    const CString& RestoredSystemListPath() const { return m_systemListPath; }
 
     // Puts the system list's rows ahead of the list's; settings come in with their
     // start-up values and leave with those of the file.

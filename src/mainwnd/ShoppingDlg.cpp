@@ -4,6 +4,7 @@
 #include "../listview/BulkRowChange.h"
 #include "../res/resource.h"
 #include "AboutDlg.h"
+#include "RunningInstance.h"
 
 #include <shellapi.h>
 
@@ -67,6 +68,7 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     // The keys: Keys.cpp
     ON_COMMAND(ID_ITEM_MENU, OnItemMenu)
     // List files handed to the window: HandedFiles.cpp
+    ON_MESSAGE(WM_COPYDATA, OnCopyData)
     ON_MESSAGE(WM_DROPFILES, OnDropFiles)
     ON_MESSAGE(WM_OPEN_HANDED_FILE, OnOpenHandedFile)
     ON_MESSAGE(WM_ENABLE, OnModalLoopEnded)
@@ -133,6 +135,8 @@ BOOL CShoppingDlg::OnInitDialog()
 
 BOOL CShoppingDlg::DestroyWindow()
 {
+    // A later start waits for this one to end rather than hand it a file now.
+    CRunningInstance::UnmarkWindow(m_hWnd, m_files.RestoredSystemListPath());
     m_files.StoreSystemList();
     m_background.Release();
     return CHandheldDialog::DestroyWindow();

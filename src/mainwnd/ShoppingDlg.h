@@ -74,10 +74,12 @@ private:
     void LoadKeys();
     void OnItemMenu();
 
-    // List files handed to the window: at start, or dropped on it (HandedFiles.cpp)
+    // List files handed to the window: at start, by a later start on the same
+    // system list file, or dropped on it (HandedFiles.cpp)
     static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 1;
     void AcceptHandedFiles();
     void HandFile(const CString& listFile);
+    LRESULT OnCopyData(WPARAM sender, LPARAM data);
     LRESULT OnDropFiles(WPARAM drop, LPARAM);
     LRESULT OnOpenHandedFile(WPARAM, LPARAM);
     LRESULT OnModalLoopEnded(WPARAM, LPARAM);
