@@ -6,11 +6,11 @@
 #include "../files/SafeFileWriter.h"
 #include "../files/SystemListFile.h"
 #include "../framework/FileDialog.h"
+#include "../framework/WinApp.h"
 #include "../listview/BulkRowChange.h"
 
 #include <exception>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -31,15 +31,6 @@ bool WriteWholeFile(const CString& path, Write write)
     } catch (const std::exception&) {
         return false;
     }
-}
-
-CString FullPathOf(const wchar_t* name)
-{
-    DWORD needed = ::GetFullPathNameW(name, 0, nullptr, nullptr);
-    std::vector<wchar_t> buffer(needed + 1, L'\0');
-    if (needed == 0 || ::GetFullPathNameW(name, needed + 1, buffer.data(), nullptr) == 0)
-        return CString(name);
-    return CString(buffer.data());
 }
 
 }  // namespace
@@ -68,21 +59,25 @@ void CListFileCommands::Warn(const wchar_t* before, const CString& path, const w
 void CListFileCommands::ReadChosenListFile(const std::function<void(CItemRows&)>& take)
 {
     CString path;
-    if (AskForFile(kListToRead, path)) {
-        CItemRows items;
-        CFileStream file;
-        if (!file.Open(path, L"rb") || !ReadListBody(file.Get(), items)) {
-            Warn(L"Gromble could not read the file\n", path, L"\nThe list is unchanged.");
-        } else {
-            file.Close();
-            {
-                CBulkRowChange bulk(m_view);
-                take(items);
-            }
-            m_owner.UpdateData(FALSE);
-        }
-    }
+    if (AskForFile(kListToRead, path))
+        ReadListFile(path, take);
     m_owner.UpdateWindow();
+}
+
+void CListFileCommands::ReadListFile(const CString& path, const std::function<void(CItemRows&)>& take)
+{
+    CItemRows items;
+    CFileStream file;
+    if (!file.Open(path, L"rb") || !ReadListBody(file.Get(), items)) {
+        Warn(L"Gromble could not read the file\n", path, L"\nThe list is unchanged.");
+        return;
+    }
+    file.Close();
+    {
+        CBulkRowChange bulk(m_view);
+        take(items);
+    }
+    m_owner.UpdateData(FALSE);
 }
 
 void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter write)
@@ -100,7 +95,18 @@ void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter wri
 
 void CListFileCommands::Open()
 {
-    ReadChosenListFile([this](CItemRows& items) { m_list.ReplaceItems(std::move(items)); });
+    ReadChosenListFile([this](CItemRows& items) { ReplaceList(items); });
+}
+
+void CListFileCommands::Open(const CString& path)
+{
+    ReadListFile(path, [this](CItemRows& items) { ReplaceList(items); });
+    m_owner.UpdateWindow();
+}
+
+void CListFileCommands::ReplaceList(CItemRows& items)
+{
+    m_list.ReplaceItems(std::move(items));
 }
 
 void CListFileCommands::Attach()
@@ -123,9 +129,14 @@ void CListFileCommands::ExportHtml()
     WriteChosenFile(kHtmlExport, &WriteHtmlExport);
 }
 
+CString CListFileCommands::SystemListPath()
+{
+    return AfxFullPath(SystemListFileName);
+}
+
 void CListFileCommands::RestoreSystemList(ListFontSettings& settings)
 {
-    m_systemListPath = FullPathOf(SystemListFileName);
+    m_systemListPath = SystemListPath();
     try {
         CFileStream file;
         if (!file.Open(m_systemListPath, L"rb"))
@@ -149,7 +160,7 @@ void CListFileCommands::StoreSystemList()
     try {
         const CItemRows& items = m_list.Items();
         const ListFontSettings font = m_view.GetListFontSettings();
-        const CString path = m_systemListPath.IsEmpty() ? FullPathOf(SystemListFileName) : m_systemListPath;
+        const CString path = m_systemListPath.IsEmpty() ? SystemListPath() : m_systemListPath;
         WriteWholeFile(path, [&](std::FILE* stream) { return WriteSystemList(stream, items, font); });
     } catch (const std::exception&) {
         // The window goes on closing; the old file stays as it was.

@@ -27,10 +27,17 @@ public:
     CListFileCommands& operator=(const CListFileCommands&) = delete;
 
     void Open();
+    // Reads the named list file in place of the list, as Open does with the file chosen.
+    void Open(const CString& path);
     void Attach();
     void Save();
     void ExportText();
     void ExportHtml();
+
+    // The full path of the system list file in the current folder.
+    static CString SystemListPath();
+    // The system list file's full path, fixed when it was restored.
+    const CString& RestoredSystemListPath() const { return m_systemListPath; }
 
     // Puts the system list's rows ahead of the list's; settings come in with their
     // start-up values and leave with those of the file.
@@ -45,6 +52,10 @@ private:
     // Asks for a list file and reads it whole; only then are its rows handed to
     // take, with the list's redraw held.
     void ReadChosenListFile(const std::function<void(CItemRows&)>& take);
+    // Reads a list file whole; only then are its rows handed to take, with the list's
+    // redraw held. A file that cannot be read changes nothing and is reported.
+    void ReadListFile(const CString& path, const std::function<void(CItemRows&)>& take);
+    void ReplaceList(CItemRows& items);
     // Asks for the file, writes the items to it whole or says that it could not.
     void WriteChosenFile(const FileChoice& choice, RowsWriter write);
     bool AskForFile(const FileChoice& choice, CString& path);

@@ -3,6 +3,7 @@
 // the message map in ShoppingDlg.cpp names each handler's file.
 #pragma once
 
+#include "../framework/AcceleratorTable.h"
 #include "../framework/Edit.h"
 #include "../framework/ImageList.h"
 #include "../list/ShoppingList.h"
@@ -18,8 +19,14 @@ public:
     explicit CShoppingDlg(CWnd* parent = nullptr);
     ~CShoppingDlg() override;
 
+    // A list file to open once the window has started, after the system list
+    // (HandedFiles.cpp).
+    void OpenOnStart(const CString& listFile);
+
     // Stores the system list before the window goes, whichever way it is closed.
     BOOL DestroyWindow() override;
+    // The window's keys, then the dialog's keyboard navigation (Keys.cpp).
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -36,6 +43,7 @@ private:
     void OnHelp();
     void OnToggleHeaders();
     void OnNew();
+    bool AskToClearList();
     void OnChooseListFont();
 
     // The file commands (ShoppingDlg.cpp, carried out by ListFileCommands.cpp)
@@ -62,6 +70,20 @@ private:
     void OnBottom();
     void MoveCurrentItem(int (CShoppingList::*move)(int));
 
+    // The keys (Keys.cpp)
+    void LoadKeys();
+    void OnItemMenu();
+
+    // List files handed to the window: at start, by a later start on the same
+    // system list file, or dropped on it (HandedFiles.cpp)
+    static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 1;
+    void AcceptHandedFiles();
+    void HandFile(const CString& listFile);
+    LRESULT OnCopyData(WPARAM sender, LPARAM data);
+    LRESULT OnDropFiles(WPARAM drop, LPARAM);
+    LRESULT OnOpenHandedFile(WPARAM, LPARAM);
+    LRESULT OnModalLoopEnded(WPARAM, LPARAM);
+
     // Before the list control, which follows its changes until it goes.
     CShoppingList m_rows;
     CIconButton m_btnAdd;
@@ -76,8 +98,14 @@ private:
     CBackgroundSkin m_background;
 
     CListFileCommands m_files;
+    // Every key of the window, for the list; and those that do not act on the
+    // focused row, for the entry fields and the buttons.
+    CAcceleratorTable m_listKeys;
+    CAcceleratorTable m_windowKeys;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
     // The list's column header is shown.
     bool m_headersShown = true;
+    // A list file handed to the window and not opened yet.
+    CString m_handedFile;
 };
