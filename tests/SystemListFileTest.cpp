@@ -212,4 +212,33 @@ TEST_F(SystemList, StaysInTheStartFolderWhateverItsName)
     ::SetCurrentDirectoryW(m_folder->Path().c_str());
 }
 
+// The installer records a data folder for every user; the list is kept there, in a
+// folder made at the start, whatever folder the program is started from.
+TEST_F(SystemList, IsKeptInTheRecordedDataFolderWhenThereIsOne)
+{
+    CloseWindow();
+    ::DeleteFileW(File().c_str());  // the fixture's own window stored it there
+    struct RecordedFolder {
+        RecordedFolder(const std::wstring& value)
+        {
+            ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Gromble", L"DataFolder", REG_EXPAND_SZ, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        }
+        ~RecordedFolder()
+        {
+            ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Gromble");
+            ::SetEnvironmentVariableW(L"GROMBLE_TEST_DATA", nullptr);
+        }
+    } recorded(L"%GROMBLE_TEST_DATA%\\Data\\Gromble");
+    ::SetEnvironmentVariableW(L"GROMBLE_TEST_DATA", m_folder->Path().c_str());
+    OpenWindow();
+    PutItem({1, L"Milk", L"2", L"Market", L"3"});
+    CloseWindow();
+    const std::wstring kept = m_folder->File(L"Data\\Gromble\\GRSystemList.grl");
+    EXPECT_EQ(ReadBytes(kept), "3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n");
+    EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"Data"}) << "nothing in the start folder";
+    OpenWindow();
+    EXPECT_EQ(Items(), (std::vector<ShownRow>{{1, L"Milk", L"2", L"Market", L"3"}}));
+}
+
 }  // namespace

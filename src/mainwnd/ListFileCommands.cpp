@@ -8,6 +8,7 @@
 #include "../framework/FileDialog.h"
 #include "../framework/WinApp.h"
 #include "../listview/BulkRowChange.h"
+#include "DataFolder.h"
 
 #include <exception>
 #include <utility>
@@ -131,7 +132,7 @@ void CListFileCommands::ExportHtml()
 
 CString CListFileCommands::SystemListPath()
 {
-    return AfxFullPath(SystemListFileName);
+    return DataFilePath(SystemListFileName);
 }
 
 void CListFileCommands::RestoreSystemList(ListFontSettings& settings)
