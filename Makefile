@@ -5,6 +5,7 @@
 #   make test     build and run every test (extra ctest arguments: CTEST_ARGS=...;
 #                 some GoogleTest cases only: GTEST_FILTER='ListFile.*' CTEST_ARGS='-R gromble_tests')
 #   make bench    build and run the benchmark; prints the machine and a table of figures
+#   make dist     build the Windows installer and the Debian package in build/dist/
 #   make screenshots  render the screenshots in docs/
 #   make deps     install the Debian packages needed
 #   make prefix   create the Wine prefix build/wineprefix
@@ -13,7 +14,7 @@
 SHELL := /bin/bash
 CTEST_ARGS ?=
 
-.PHONY: all build run stop test bench screenshots deps prefix clean
+.PHONY: all build run stop test bench dist screenshots deps prefix clean
 
 all: build
 
@@ -31,6 +32,9 @@ test:
 
 bench:
 	@bash scripts/bench.sh
+
+dist:
+	@bash scripts/dist.sh
 
 screenshots:
 	@bash scripts/screenshots.sh

@@ -10,6 +10,7 @@ packages=(
     googletest                    # sources in /usr/src/googletest
     xvfb xdotool imagemagick x11-apps   # virtual display, driving windows, screenshots
     python3                       # the journeys that use the program as a person does
+    nsis desktop-file-utils       # the Windows installer; checking the Linux desktop entry
 )
 
 status=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)

@@ -7,6 +7,7 @@ set -euo pipefail
 
 bash "$GROMBLE_ROOT/scripts/deps.sh"
 bash "$GROMBLE_ROOT/scripts/build.sh"
+bash "$GROMBLE_ROOT/scripts/dist.sh" >/dev/null     # checked by the test dist.packages
 bash "$GROMBLE_ROOT/scripts/wineprefix.sh"
 
 mkdir -p "$GROMBLE_SCREENSHOTS"
@@ -31,9 +32,10 @@ done
 
 # In the background so that a signal ends the run at once rather than after
 # the last test; `wait` returns ctest's exit code.
-# One test at a time: the tests' windows share one display, and a window that is
-# closed hands the activation to another process's window, which then has to answer.
-ctest --test-dir "$GROMBLE_BUILD" --output-on-failure --no-tests=error "$@" &
+# The tests with windows run one at a time (they hold the lock "display"): they share
+# one display, and a window that is closed hands the activation to another process's
+# window, which then has to answer. The package check runs beside them.
+ctest --test-dir "$GROMBLE_BUILD" -j2 --output-on-failure --no-tests=error "$@" &
 GROMBLE_CHILD_PID=$!
 GROMBLE_CHILD_NAME=ctest
 wait "$GROMBLE_CHILD_PID"

@@ -6,9 +6,10 @@ namespace {
 
 const std::string kTextHeading = "Check \t Name \t Qt \t Location \t Price \n\n";
 
-std::string HtmlPage(const std::string& rows)
+std::string HtmlPage(const std::string& rows, const std::string& charset = "")
 {
-    return "<html> \n <head> \n <title>Shopping List</title> \n </head> \n <body> \n <div align='center'> \n  "
+    return "<html> \n <head> \n " + charset +
+           "<title>Shopping List</title> \n </head> \n <body> \n <div align='center'> \n  "
            "<p align='left'><strong>Shopping List: </strong></p>"
            "<div align='left'> \n <table width='240' border='1'> \n <tr> \n"
            "<th scope='col'>Check</th> \n <th scope='col'>Name</th> \n <th scope='col'>Qt</th> \n "
@@ -64,11 +65,12 @@ TEST_F(Export, TextIsATabSeparatedTableWithTextsAsTyped)
     PutEveryMark();
     const std::vector<ShownRow> before = Rows();
     RunWithFile(ID_EXPORT_TEXT, m_folder->File(L"list.txt"));
-    EXPECT_EQ(ReadBytes(m_folder->File(L"list.txt")), kTextHeading +
-                                                          "Yes \t Bread ? \t 1 \t Bakery \t 2\n"
+    EXPECT_EQ(ReadBytes(m_folder->File(L"list.txt")), "\xef\xbb\xbf" + kTextHeading +
+                                                          "Yes \t Bread \xc5\x82 \t 1 \t Bakery \t 2\n"
                                                           "No \t <b>&\"' \t  \t  \t \n"
                                                           "No \t Salt \t 2 \t Shop \t 1\n"
-                                                          "No \t Tea \t 1 \t ? \t \x80" "3\n");
+                                                          "No \t Tea \t 1 \t \xe4\xb8\xad \t \xe2\x82\xac" "3\n")
+        << "texts outside the code page: UTF-8 after the byte-order mark";
     EXPECT_EQ(Rows(), before) << "an export changes nothing in the list";
 }
 
@@ -82,9 +84,11 @@ TEST_F(Export, HtmlIsAPageWithOneTableRowPerItemAndItemTextsEscaped)
     RunWithFile(ID_EXPORT_HTML, m_folder->File(L"list.html"));
     EXPECT_EQ(ReadBytes(m_folder->File(L"list.html")),
               HtmlPage(HtmlRow("Yes", "Fish &amp; Chips", "&lt;2&gt;", "&quot;Harbour&quot;", "&#39;5&#39;") +
-                       HtmlRow("Yes", "Bread ?", "1", "Bakery", "2") +
-                       HtmlRow("No", "&lt;b&gt;&amp;&quot;&#39;", "", "", "") +
-                       HtmlRow("No", "Salt", "2", "Shop", "1") + HtmlRow("No", "Tea", "1", "?", "\x80" "3")));
+                       HtmlRow("Yes", "Bread \xc5\x82", "1", "Bakery", "2") +
+                       HtmlRow("No", "&lt;b&gt;&amp;&quot;&#39;", "", "", "") + HtmlRow("No", "Salt", "2", "Shop", "1") +
+                       HtmlRow("No", "Tea", "1", "\xe4\xb8\xad", "\xe2\x82\xac" "3"),
+                   "<meta http-equiv='Content-Type' content='text/html; charset=utf-8'> \n "))
+        << "texts outside the code page: UTF-8, said in the head";
 }
 
 TEST_F(Export, AnExportThatCannotBeWrittenKeepsTheOldFileAndSaysSo)

@@ -1,5 +1,6 @@
 #include "support/FileCommandTest.h"
 
+#include "framework/AcceleratorTable.h"
 #include "framework/Gdi.h"
 #include "framework/Icon.h"
 #include "framework/ImageList.h"
@@ -8,14 +9,16 @@
 
 namespace {
 
-const HandleCounts& (*const kCounts[])() = {&CGdiObject::Counts, &CMenu::Counts, &CIcon::Counts, &CImageList::Counts};
-const char* const kKindNames[] = {"GDI object", "menu", "icon", "image list"};
+const HandleCounts& (*const kCounts[])() = {&CGdiObject::Counts, &CMenu::Counts, &CIcon::Counts, &CImageList::Counts,
+                                            &CAcceleratorTable::Counts};
+const char* const kKindNames[] = {"GDI object", "menu", "icon", "image list", "accelerator table"};
+constexpr int kKinds = 5;
 
 class HandleHygiene : public FileCommandTest {
 protected:
     void SetUp() override
     {
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < kKinds; ++i)
             m_before[i] = kCounts[i]();
         FileCommandTest::SetUp();
     }
@@ -73,7 +76,7 @@ protected:
         return brushes;
     }
 
-    HandleCounts m_before[4];
+    HandleCounts m_before[kKinds];
 };
 
 TEST_F(HandleHygiene, ALongSessionReleasesEveryHandleItMadeOnce)
@@ -115,7 +118,7 @@ TEST_F(HandleHygiene, ALongSessionReleasesEveryHandleItMadeOnce)
 
     CloseWindow();
 
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kKinds; ++i) {
         HandleCounts after = kCounts[i]();
         EXPECT_EQ(after.Held(), m_before[i].Held()) << "every " << kKindNames[i] << " made was released";
         EXPECT_EQ(after.failedReleases, m_before[i].failedReleases) << "no " << kKindNames[i] << " was released twice";

@@ -79,16 +79,16 @@ TEST_F(ListFile, SaveThenOpenGivesTheSameRowsMarksOrderAndTotal)
 // now and then; every row keeps its own texts through that.
 TEST_F(ListFile, EditsAndDeletesInALongListKeepEveryOtherRowsTexts)
 {
-    std::string body = "302\n";
+    std::string body = "42\n";
     std::vector<ShownRow> expected;
-    for (int i = 0; i < 300; ++i) {
-        const std::string name = "Item " + std::to_string(i) + std::string(40, 'x');
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = "Item " + std::to_string(i) + std::string(150, 'x');
         body += Record(i % 2, name, std::to_string(i));
         expected.push_back({i % 2, std::wstring(name.begin(), name.end()), L"1", L"Market", std::to_wstring(i)});
     }
     WriteBytes(Path(), body);
     RunWithFile(ID_FILE_OPEN, Path());
-    for (int row = 0; row < 300; ++row) {
+    for (int row = 0; row < 40; ++row) {
         if (row % 4 == 3)
             continue;
         FocusRow(row);
@@ -97,7 +97,7 @@ TEST_F(ListFile, EditsAndDeletesInALongListKeepEveryOtherRowsTexts)
         TapAddButton();
         expected[static_cast<size_t>(row)].name = L"Edited " + std::to_wstring(row);
     }
-    for (int row : {299, 150, 3, 0}) {
+    for (int row : {39, 20, 3, 0}) {
         FocusRow(row);
         m_prompts->Answer(IDYES);
         SendCommand(ID_ITEM_DELETE);
@@ -156,9 +156,41 @@ TEST_F(ListFile, ReadsNumbersAndLinesAsTheyStand)
         EXPECT_EQ(Items(), c.items);
         ExpectListIsWhole();
     }
-    PutItem({1, L"\u0142\u4e2d", L"1", L"M", L"3"});
+}
+
+// Other programs and older copies read list files as ANSI text: a list whose texts all
+// fit the code page is written in it; one that holds any other character is written in
+// UTF-8, after the byte-order mark by which it is read back.
+TEST_F(ListFile, TextsOutsideTheCodePageAreWrittenInUtf8AndComeBackExactly)
+{
+    PutItem({1, L"Caf\u00e9", L"1", L"M", L"3 \u20ac"});
     RunWithFile(ID_FILE_SAVE, Path());
-    EXPECT_EQ(ReadBytes(Path()), "4\n1\n??\n1\nM\n3\n1\n?\xe9\n1\n\x80\n3\n") << "the code page's default character";
+    EXPECT_EQ(ReadBytes(Path()), "3\n1\nCaf\xe9\n1\nM\n3 \x80\n");
+
+    PutItem({0, L"\u0142\u03b1\u4e2d", L"", L"\U0001f34e", L"2"});
+    const std::vector<ShownRow> items = Items();
+    RunWithFile(ID_FILE_SAVE, Path());
+    EXPECT_EQ(ReadBytes(Path()),
+              "\xef\xbb\xbf" "4\n0\n\xc5\x82\xce\xb1\xe4\xb8\xad\n\n\xf0\x9f\x8d\x8e\n2\n1\nCaf\xc3\xa9\n1\nM\n3 \xe2\x82\xac\n");
+    RunWithFile(ID_FILE_OPEN, Path());
+    EXPECT_EQ(Items(), items);
+    RunWithFile(ID_FILE_ATTACH, Path());
+    EXPECT_EQ(Items().size(), 4u);
+    ExpectListIsWhole();
+}
+
+// Lines of Windows' text mode end in CR LF, and a text of their own may end in CR:
+// such a text keeps its CR through Save and Open.
+TEST_F(ListFile, TextsThatEndInACarriageReturnComeBackAsTheyWere)
+{
+    WriteBytes(Path(), "3\r\n1\r\nA\r\r\n\r\r\nB\r\r\r\n3\r\n");
+    RunWithFile(ID_FILE_OPEN, Path());
+    const std::vector<ShownRow> items = {{1, L"A\r", L"\r", L"B\r\r", L"3"}};
+    ASSERT_EQ(Items(), items);
+    RunWithFile(ID_FILE_SAVE, Path());
+    EXPECT_EQ(ReadBytes(Path()), "3\n1\nA\r\r\n\r\r\nB\r\r\r\n3\n") << "only those lines end in CR LF";
+    RunWithFile(ID_FILE_OPEN, Path());
+    EXPECT_EQ(Items(), items);
 }
 
 TEST_F(ListFile, WorksInAFolderNamedOutsideTheCodePage)
@@ -205,6 +237,34 @@ TEST_F(ListFile, ASaveThatCannotWriteKeepsTheOldFileByteForByteAndSaysSo)
     ExpectWarningNaming(m_folder->File(L"missing\\list.grl"), 2);
     EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"list.grl"}) << "a temporary file was left";
     EXPECT_EQ(Items(), kTwoItems);
+}
+
+// Save writes beside the file that the path finally names and puts the new file in
+// its place: under a name as long as the folder takes, into the file that a symbolic
+// link points to, and with the old file's attributes.
+TEST_F(ListFile, SaveReplacesTheFileThatThePathNames)
+{
+    PutItems(kTwoItems);
+    const std::wstring longName = std::wstring(246, L'n') + L".grl";  // most disks take names of 255
+    RunWithFile(ID_FILE_SAVE, m_folder->File(longName));
+    EXPECT_EQ(ReadBytes(m_folder->File(longName)), kTwoItemExample);
+
+    WriteBytes(m_folder->File(L"real.grl"), "2\n");
+    ASSERT_TRUE(MakeSymbolicLink(m_folder->File(L"link.grl"), L"real.grl"));
+    RunWithFile(ID_FILE_SAVE, m_folder->File(L"link.grl"));
+    EXPECT_EQ(ReadBytes(m_folder->File(L"real.grl")), kTwoItemExample) << "the file that the link points to";
+    WriteBytes(m_folder->File(L"real.grl"), "2\n");
+    EXPECT_EQ(ReadBytes(m_folder->File(L"link.grl")), "2\n") << "the link is a link still";
+
+    const std::wstring hidden = m_folder->File(L"hidden.grl");
+    WriteBytes(hidden, "2\n");
+    ASSERT_TRUE(::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    RunWithFile(ID_FILE_SAVE, hidden);
+    EXPECT_EQ(ReadBytes(hidden), kTwoItemExample);
+    EXPECT_EQ(::GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD(FILE_ATTRIBUTE_HIDDEN));
+
+    EXPECT_TRUE(m_prompts->Questions().empty()) << "a save failed";
+    EXPECT_EQ(FolderEntries(m_folder->Path()), (std::vector<std::wstring>{L"hidden.grl", L"link.grl", longName, L"real.grl"}));
 }
 
 class DamagedListFile : public ListFile {};

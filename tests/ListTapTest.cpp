@@ -99,13 +99,20 @@ protected:
 
     // The stylus down and up at a screen point. Handles the mouse messages up to the
     // tap's WM_LBUTTONDOWN with any menu it opens, and nothing else, no painting.
-    void Tap(POINT at, HWND list = nullptr)
+    void Tap(POINT at, HWND list = nullptr) { Click(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, list); }
+    // The same with the mouse's right button.
+    void RightClick(POINT at)
+    {
+        Click(at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, nullptr);
+        PumpMessages();
+    }
+    void Click(POINT at, DWORD down, DWORD up, HWND list)
     {
         ASSERT_TRUE(::SetCursorPos(at.x, at.y));
         INPUT input[2] = {};
         input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        input[0].mi.dwFlags = down;
+        input[1].mi.dwFlags = up;
         ASSERT_EQ(::SendInput(2, input, sizeof(INPUT)), 2u);
         m_visit.attempts = 0;
         WhenModalLoopRuns(&LookAndCloseMenu);
@@ -116,7 +123,7 @@ protected:
                 continue;
             }
             ::DispatchMessageW(&msg);
-            if (msg.message == WM_LBUTTONDOWN) {
+            if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN) {
                 ASSERT_EQ(msg.hwnd, list != nullptr ? list : List());
                 return;
             }
@@ -192,6 +199,46 @@ TEST_F(ListTap, MenuOpensAtTheTapOnAClosingRowAndWithNoCurrentRow)
     ASSERT_EQ(::GetMenuItemCount(m_visit.popup), 10);
     EXPECT_EQ(::GetMenuItemID(m_visit.popup, 0), static_cast<UINT>(ID_ITEM_CHECK));
     EXPECT_EQ(::GetMenuItemID(m_visit.popup, 9), static_cast<UINT>(ID_ITEM_BOTTOM));
+}
+
+TEST_F(ListTap, RightButtonOpensTheMenuOnAnItemAndElsewhereTapsAsTheLeftOne)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    PutItem({MarkCross, L"Bread", L"1", L"Market", L"2"});
+    POINT at = AtRow(8, 1);
+    RightClick(at);
+    EXPECT_EQ(m_visit.currentRow, 1) << "the row under the pointer is current while the menu is open";
+    EXPECT_EQ(m_visit.menuWindow.left, at.x) << "the menu opens at the pointer, over the mark too";
+    EXPECT_EQ(m_visit.menuWindow.top, at.y);
+    EXPECT_EQ(Mark(1), MarkCross);
+
+    ForgetMenu();
+    RightClick(AtRow(8, 2));
+    EXPECT_FALSE(m_visit.entered) << "on a closing row's mark the right button flips it, as a tap does";
+    EXPECT_EQ(Mark(2), MarkCross);
+    RightClick(AtRow(60, 3));
+    EXPECT_EQ(m_visit.currentRow, 3) << "right of a closing row's mark the menu opens, as at a tap";
+    ForgetMenu();
+    CRect list;
+    ::GetWindowRect(List(), &list);
+    RightClick({list.left + 120, list.bottom - 20});
+    EXPECT_TRUE(m_visit.entered) << "below the rows";
+    EXPECT_EQ(Rows().back(), Total(L"5"));
+}
+
+TEST_F(ListTap, MenuKeyOpensTheMenuBelowTheFocusedRow)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    FocusRow(0);
+    RECT label = {LVIR_LABEL, 0, 0, 0};
+    ::SendMessageW(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&label));
+    ::MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&label), 2);
+    WhenModalLoopRuns(&LookAndCloseMenu);
+    SendCommand(ID_ITEM_MENU);
+    EXPECT_EQ(m_visit.currentRow, 0);
+    EXPECT_EQ(m_visit.menuWindow.left, label.left);
+    EXPECT_EQ(m_visit.menuWindow.top, label.bottom);
+    EXPECT_EQ(m_visit.owner, Window());
 }
 
 TEST_F(ListTap, ListIsWhollyInvalidWhenTheMenuOpensAndAfterItCloses)

@@ -87,7 +87,7 @@ TEST_F(OutOfMemory, ACommandThatRunsOutWarnsAndLeavesTheListAsItWas)
 // A paint needs memory too, and runs again; a stop there is no news to the user.
 TEST_F(OutOfMemory, APaintThatRunsOutSaysNothing)
 {
-    for (long skipped = 0; skipped < 50; ++skipped) {
+    for (long skipped = 0; skipped < 20; ++skipped) {
         ::InvalidateRect(List(), nullptr, TRUE);
         FailingAllocation failing(skipped);
         ::UpdateWindow(Window());

@@ -2,6 +2,8 @@
 
 #include "files/SystemListFile.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cwctype>
 
@@ -191,6 +193,51 @@ TEST_F(SystemList, ADamagedFileStillStarts)
     EXPECT_EQ(StoredFont(), "12 1 1 0 1\nVerdana\n");
 }
 
+TEST_F(SystemList, TextsAndAFaceThatEndInACarriageReturnStayAsTheyAre)
+{
+    const std::string file = "3\n1\nA\r\r\n1\nM\n3\n0\n10 0 0 0 1\nTahoma\r\r\r\n";
+    StartFrom(file);
+    EXPECT_EQ(Items(), (std::vector<ShownRow>{{1, L"A\r", L"1", L"M", L"3"}}));
+    Restart();
+    CloseWindow();
+    EXPECT_EQ(ReadBytes(File()), file) << "after two starts and closes";
+}
+
+// A list or a face name that the code page cannot hold is stored in UTF-8, and the
+// byte-order mark tells the start so.
+TEST_F(SystemList, TextsOutsideTheCodePageAreStoredInUtf8AndComeBack)
+{
+    const std::string items = "\xef\xbb\xbf" "3\n1\n\xc5\x82\xce\xb1\n2\nCaf\xc3\xa9\n3\n0\n10 0 0 0 1\nTahoma\n";
+    StartFrom(items);
+    EXPECT_EQ(Items(), (std::vector<ShownRow>{{1, L"\u0142\u03b1", L"2", L"Caf\u00e9", L"3"}}));
+    CloseWindow();
+    EXPECT_EQ(ReadBytes(File()), items);
+
+    const std::string chineseFace = "\xef\xbb\xbf" "2\n0\n12 1 0 0 1\n\xe5\xae\x8b\xe4\xbd\x93\n";
+    StartFrom(chineseFace);
+    CloseWindow();
+    EXPECT_EQ(ReadBytes(File()), chineseFace) << "the face alone makes the file UTF-8";
+}
+
+// Longer than the platform converts at once, and not ASCII: no length is cut, and the
+// pieces it is converted in end on whole characters, surrogate pairs and UTF-8
+// sequences alike.
+TEST_F(SystemList, ATextOfAnyLengthComesBackWhole)
+{
+    const int apples = 8'400'000;  // 16,800,001 UTF-16 characters with the "a"
+    std::string file = "\xef\xbb\xbf" "3\n1\na";
+    file.reserve(file.size() + 4 * apples + 64);
+    for (int apple = 0; apple < apples; ++apple)
+        file += "\xf0\x9f\x8d\x8e";
+    file += "\n1\nM\n3\n0\n10 0 0 0 1\nTahoma\n";
+    StartFrom(file);
+    EXPECT_EQ(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 3);
+    CloseWindow();
+    const std::string stored = ReadBytes(File());
+    EXPECT_EQ(stored.size(), file.size());
+    EXPECT_TRUE(stored == file) << "the stored file differs from the one read";
+}
+
 TEST_F(SystemList, AFailedStoreShowsNothingAndKeepsTheOldFile)
 {
     CloseWindow();
@@ -301,6 +348,35 @@ TEST_F(SystemList, StaysInTheStartFolderWhateverItsName)
     EXPECT_EQ(Items(), (std::vector<ShownRow>{{1, L"Milk", L"2", L"Market", L"3"}}));
     CloseWindow();
     ::SetCurrentDirectoryW(m_folder->Path().c_str());
+}
+
+// The installer records a data folder for every user; the list is kept there, in a
+// folder made at the start, whatever folder the program is started from.
+TEST_F(SystemList, IsKeptInTheRecordedDataFolderWhenThereIsOne)
+{
+    CloseWindow();
+    ::DeleteFileW(File().c_str());  // the fixture's own window stored it there
+    struct RecordedFolder {
+        RecordedFolder(const std::wstring& value)
+        {
+            ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Gromble", L"DataFolder", REG_EXPAND_SZ, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        }
+        ~RecordedFolder()
+        {
+            ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Gromble");
+            ::SetEnvironmentVariableW(L"GROMBLE_TEST_DATA", nullptr);
+        }
+    } recorded(L"%GROMBLE_TEST_DATA%\\Data\\Gromble");
+    ::SetEnvironmentVariableW(L"GROMBLE_TEST_DATA", m_folder->Path().c_str());
+    OpenWindow();
+    PutItem({1, L"Milk", L"2", L"Market", L"3"});
+    CloseWindow();
+    const std::wstring kept = m_folder->File(L"Data\\Gromble\\GRSystemList.grl");
+    EXPECT_EQ(ReadBytes(kept), "3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n");
+    EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"Data"}) << "nothing in the start folder";
+    OpenWindow();
+    EXPECT_EQ(Items(), (std::vector<ShownRow>{{1, L"Milk", L"2", L"Market", L"3"}}));
 }
 
 }  // namespace

@@ -1,11 +1,17 @@
 #include "Exports.h"
 
-#include "../framework/TextCodec.h"
+#include "ListBody.h"
+#include "TextWriter.h"
+
+#include <string>
 
 namespace {
 
+const char kHtmlOpening[] = "<html> \n <head> \n ";
+// A page in UTF-8 says so: a browser would take it for the code page of its own.
+const char kHtmlUtf8Charset[] = "<meta http-equiv='Content-Type' content='text/html; charset=utf-8'> \n ";
 const char kHtmlHead[] =
-    "<html> \n <head> \n <title>Shopping List</title> \n </head> \n <body> \n <div align='center'> \n "
+    "<title>Shopping List</title> \n </head> \n <body> \n <div align='center'> \n "
     " <p align='left'><strong>Shopping List: </strong></p>";
 const char kHtmlTableStart[] = "<div align='left'> \n <table width='240' border='1'> \n <tr> \n";
 const char kHtmlHeaderCells[] =
@@ -16,23 +22,30 @@ const char kHtmlFooterStart[] =
 const char kHtmlHomeLink[] = "<a href='https://gromble.example/'>gromble.example</a>";
 const char kHtmlFooterEnd[] = "</br></p> \n </div> \n </body> \n </html>";
 
-std::string HtmlText(const CString& text)
-{
-    return NarrowText(EscapeHtml(text));
-}
+// The cells of an item's name, quantity, location and price.
+struct HtmlCell {
+    const char* start;
+    const char* end;
+};
+const HtmlCell kHtmlItemCells[ItemColumnCount] = {
+    {"<td>", "</td> \n"},
+    {"<td><div align='center'>", "</div></td> \n"},
+    {"<td><div align='center'>", "</div></td> \n"},
+    {"<td><div align='right'>", "</div></td> \n"},
+};
 
-}  // namespace
-
+// "Yes" for a ticked row, "No" for every other mark.
 const char* CheckWord(int mark)
 {
     return mark > MarkTick ? "No" : "Yes";
 }
 
-CString EscapeHtml(const CString& text)
+// & < > " and ' as character references, so that an item text stays text in a page.
+void WriteHtmlText(CTextWriter& out, std::wstring_view text)
 {
-    CString escaped;
-    for (int at = 0; at < text.GetLength(); ++at) {
-        switch (wchar_t ch = text.GetAt(at)) {
+    std::wstring escaped;
+    for (wchar_t ch : text) {
+        switch (ch) {
         case L'&': escaped += L"&amp;"; break;
         case L'<': escaped += L"&lt;"; break;
         case L'>': escaped += L"&gt;"; break;
@@ -41,38 +54,53 @@ CString EscapeHtml(const CString& text)
         default: escaped += ch; break;
         }
     }
-    return escaped;
+    out.WriteText(escaped);
 }
+
+}  // namespace
 
 bool WriteTextExport(std::FILE* stream, const CItemRows& items)
 {
-    std::fputs("Check \t Name \t Qt \t Location \t Price \n\n", stream);
+    CTextWriter out(stream, EncodingToHold(items));
+    out.WriteByteOrderMark();
+    out.Write("Check \t Name \t Qt \t Location \t Price \n\n");
+    CItemRows::Texts texts;
     for (int index = 0; index < items.Count(); ++index) {
-        const ItemRow row = items.Get(index);
-        std::fprintf(stream, "%s \t %s \t %s \t %s \t %s\n", CheckWord(row.mark), NarrowText(row.name).c_str(),
-                     NarrowText(row.quantity).c_str(), NarrowText(row.location).c_str(),
-                     NarrowText(row.price).c_str());
+        out.Write(CheckWord(items.Mark(index)));
+        items.GetTexts(index, texts);
+        for (std::wstring_view text : texts) {
+            out.Write(" \t ");
+            out.WriteText(text);
+        }
+        out.Write("\n");
     }
-    return std::ferror(stream) == 0;
+    return out.Finish();
 }
 
 bool WriteHtmlExport(std::FILE* stream, const CItemRows& items)
 {
-    std::fputs(kHtmlHead, stream);
-    std::fputs(kHtmlTableStart, stream);
-    std::fputs(kHtmlHeaderCells, stream);
+    CTextWriter out(stream, EncodingToHold(items));
+    out.Write(kHtmlOpening);
+    if (CodePageOf(out.Encoding()) == CP_UTF8)
+        out.Write(kHtmlUtf8Charset);
+    out.Write(kHtmlHead);
+    out.Write(kHtmlTableStart);
+    out.Write(kHtmlHeaderCells);
+    CItemRows::Texts texts;
     for (int index = 0; index < items.Count(); ++index) {
-        const ItemRow row = items.Get(index);
-        std::fputs("<tr> \n", stream);
-        std::fprintf(stream, "<td>%s</td> \n", CheckWord(row.mark));
-        std::fprintf(stream, "<td>%s</td> \n", HtmlText(row.name).c_str());
-        std::fprintf(stream, "<td><div align='center'>%s</div></td> \n", HtmlText(row.quantity).c_str());
-        std::fprintf(stream, "<td><div align='center'>%s</div></td> \n", HtmlText(row.location).c_str());
-        std::fprintf(stream, "<td><div align='right'>%s</div></td> \n", HtmlText(row.price).c_str());
-        std::fputs("</tr> \n", stream);
+        out.Write("<tr> \n<td>");
+        out.Write(CheckWord(items.Mark(index)));
+        out.Write("</td> \n");
+        items.GetTexts(index, texts);
+        for (int column = 0; column < ItemColumnCount; ++column) {
+            out.Write(kHtmlItemCells[column].start);
+            WriteHtmlText(out, texts[column]);
+            out.Write(kHtmlItemCells[column].end);
+        }
+        out.Write("</tr> \n");
     }
-    std::fputs(kHtmlFooterStart, stream);
-    std::fputs(kHtmlHomeLink, stream);
-    std::fputs(kHtmlFooterEnd, stream);
-    return std::ferror(stream) == 0;
+    out.Write(kHtmlFooterStart);
+    out.Write(kHtmlHomeLink);
+    out.Write(kHtmlFooterEnd);
+    return out.Finish();
 }

@@ -1,8 +1,8 @@
 // The two exports of the list's items: a tab-separated text table and an HTML page.
-// Neither holds the closing rows or the total.
+// Neither holds the closing rows or the total. Both are in the ANSI code page when
+// every text fits it, else in UTF-8.
 #pragma once
 
-#include "../framework/String.h"
 #include "../list/ItemRows.h"
 
 #include <cstdio>
@@ -10,8 +10,3 @@
 // False when the stream failed.
 bool WriteTextExport(std::FILE* stream, const CItemRows& items);
 bool WriteHtmlExport(std::FILE* stream, const CItemRows& items);
-
-// "Yes" for a ticked row, "No" for every other mark.
-const char* CheckWord(int mark);
-// & < > " and ' as character references, so that an item text stays text in a page.
-CString EscapeHtml(const CString& text);

@@ -4,43 +4,15 @@
 
 #include <algorithm>
 #include <climits>
-#include <new>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace {
 
 // The fewest bytes a record can take: a mark and five line ends.
 constexpr size_t kSmallestRecord = 6;
-// Written out whenever this much has gathered.
-constexpr size_t kWriteChunk = 1 << 20;
 
 constexpr ItemColumn kColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
-
-// A line feed inside a text would shift every later line of the file. ASCII, the
-// most of every list, is copied as it stands.
-void AppendFileText(std::wstring_view text, std::string& out)
-{
-    const size_t at = out.size();
-    for (wchar_t ch : text) {
-        if (ch >= 0x80) {
-            out.resize(at);
-            std::wstring kept(text);
-            kept.erase(std::remove(kept.begin(), kept.end(), L'\n'), kept.end());
-            AppendNarrowText(kept, out);
-            return;
-        }
-        if (ch != L'\n')
-            out += static_cast<char>(ch);
-    }
-}
-
-bool Flush(std::FILE* stream, std::string& pending)
-{
-    const bool written = std::fwrite(pending.data(), 1, pending.size(), stream) == pending.size();
-    pending.clear();
-    return written;
-}
 
 // The texts of one record, kept from one record to the next so that reading
 // makes no new strings.
@@ -59,9 +31,7 @@ bool ReadItem(CTextReader& text, RecordTexts& record, int& mark)
     for (ItemColumn column : kColumns) {
         if (!text.ReadLine(line))
             return false;
-        // Like a C string, a line ends at its first NUL.
-        line = line.substr(0, std::min(line.size(), line.find('\0')));
-        WidenText(line.data(), line.size(), record.texts[column]);
+        WidenText(line.data(), line.size(), record.texts[column], text.Encoding());
         record.views[column] = record.texts[column];
     }
     text.SkipWhiteSpace();
@@ -70,43 +40,52 @@ bool ReadItem(CTextReader& text, RecordTexts& record, int& mark)
 
 }  // namespace
 
-bool WriteListBody(std::FILE* stream, const CItemRows& items)
+TextEncoding EncodingToHold(const CItemRows& items)
 {
-    std::string pending = std::to_string(items.Count() + ClosingRowCount) + '\n';
-    pending.reserve(kWriteChunk + 64 * 1024);
-    bool written = true;
     CItemRows::Texts texts;
     for (int index = 0; index < items.Count(); ++index) {
-        pending += std::to_string(items.Mark(index));
-        pending += '\n';
         items.GetTexts(index, texts);
-        for (std::wstring_view text : texts) {
-            AppendFileText(text, pending);
-            pending += '\n';
-        }
-        if (pending.size() >= kWriteChunk)
-            written = Flush(stream, pending) && written;
+        for (std::wstring_view text : texts)
+            if (!FitsAnsiCodePage(text))
+                return TextEncoding::Utf8;
     }
-    written = Flush(stream, pending) && written;
-    return written && std::ferror(stream) == 0;
+    return TextEncoding::Ansi;
+}
+
+bool WriteListBody(std::FILE* stream, const CItemRows& items)
+{
+    CTextWriter out(stream, EncodingToHold(items));
+    out.WriteByteOrderMark();
+    WriteListBody(out, items);
+    return out.Finish();
+}
+
+void WriteListBody(CTextWriter& out, const CItemRows& items)
+{
+    out.Write(items.Count() + ClosingRowCount);
+    out.Write("\n");
+    CItemRows::Texts texts;
+    for (int index = 0; index < items.Count(); ++index) {
+        out.Write(items.Mark(index));
+        out.Write("\n");
+        items.GetTexts(index, texts);
+        for (std::wstring_view text : texts)
+            out.WriteLine(text);
+    }
 }
 
 bool ReadListBody(std::FILE* stream, CItemRows& items)
 {
     items.Clear();
+    std::string content;
     try {
-        std::string content;
         if (!ReadRestOfStream(stream, content))
             return false;
-        CTextReader text(content);
-        return ReadListBody(text, items);
-    } catch (const std::bad_alloc&) {
-        items.Clear();
-        return false;
-    } catch (const std::length_error&) {
-        items.Clear();
+    } catch (const std::exception&) {  // memory ran out
         return false;
     }
+    CTextReader text(content);
+    return ReadListBody(text, items);
 }
 
 bool ReadListBody(CTextReader& text, CItemRows& items)
@@ -124,10 +103,7 @@ bool ReadListBody(CTextReader& text, CItemRows& items)
         int mark = 0;
         while (items.Count() < announced && items.Count() < INT_MAX && ReadItem(text, record, mark))
             items.Append(mark, record.views);
-    } catch (const std::bad_alloc&) {
-        items.Clear();
-        return false;
-    } catch (const std::length_error&) {
+    } catch (const std::exception&) {  // memory ran out
         items.Clear();
         return false;
     }

@@ -5,11 +5,19 @@
 
 #include "../list/ItemRows.h"
 #include "TextReader.h"
+#include "TextWriter.h"
 
 #include <cstdio>
 
-// Writes the body of items; false when the stream failed.
+// The encoding in which a file holds the items: the ANSI code page, as other programs
+// and older copies read the program's files, when every text fits it; else UTF-8.
+TextEncoding EncodingToHold(const CItemRows& items);
+
+// Writes a list file of items, in the encoding that holds them; false when the
+// stream failed.
 bool WriteListBody(std::FILE* stream, const CItemRows& items);
+// Writes the body of items to out.
+void WriteListBody(CTextWriter& out, const CItemRows& items);
 
 // Reads the rest of stream as a body into items, which it fills from empty. False
 // when the stream reports an error or memory runs out: what was read is then no

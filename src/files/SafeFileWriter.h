@@ -1,9 +1,13 @@
 // Writes a file through a temporary file in the same folder, which takes the
 // old file's place only once everything is written and on the disk: a failure
-// at any point leaves the old file as it was and no temporary file behind.
+// at any point leaves the old file as it was and no temporary file behind. The
+// file written is the one that the path finally names: through a symbolic link,
+// the file that it points to.
 #pragma once
 
 #include "FileStream.h"
+
+#include <windows.h>
 
 #include <exception>
 #include <string>
@@ -24,7 +28,9 @@ public:
     bool Commit();
 
 private:
-    bool CreateTemporary();
+    // The temporary file, beside the target, with these attributes (0 for none).
+    bool CreateTemporary(DWORD attributes);
+    bool PutInPlace();
     void Discard();
 
     std::wstring m_target;

@@ -35,9 +35,9 @@ bool ReadFontLines(CTextReader& text, ListFontSettings& settings)
 
     const bool faceRead = text.ReadLine(line);
     if (faceRead) {
-        CString face = WidenText(std::string(line).c_str());
-        face.Remove(L'\n');
-        ::lstrcpynW(settings.lfFaceName, face, LF_FACESIZE);
+        std::wstring face;
+        WidenText(line.data(), line.size(), face, text.Encoding());
+        ::lstrcpynW(settings.lfFaceName, face.c_str(), LF_FACESIZE);
     }
     return zeroRead && fields == 5 && faceRead;
 }
@@ -56,14 +56,17 @@ const wchar_t SystemListFileName[] = L"GRSystemList.grl";
 
 bool WriteSystemList(std::FILE* stream, const CItemRows& items, const ListFontSettings& font)
 {
-    if (!WriteListBody(stream, items))
-        return false;
-    std::fprintf(stream, "%i\n", 0);
-    std::fprintf(stream, "%d %d %d %d %d\n", static_cast<int>(font.lfHeight), font.lfWeight == FW_BOLD ? 1 : 0,
-                 font.lfItalic == 1 ? 1 : 0, font.lfUnderline == 1 ? 1 : 0, font.lfQuality != 0 ? 1 : 0);
-    CString face(font.lfFaceName, static_cast<int>(::wcsnlen(font.lfFaceName, LF_FACESIZE)));
-    std::fprintf(stream, "%s\n", NarrowText(face).c_str());
-    return std::ferror(stream) == 0;
+    const std::wstring_view face(font.lfFaceName, ::wcsnlen(font.lfFaceName, LF_FACESIZE));
+    CTextWriter out(stream, FitsAnsiCodePage(face) ? EncodingToHold(items) : TextEncoding::Utf8);
+    out.WriteByteOrderMark();
+    WriteListBody(out, items);
+    char fontLine[80];
+    std::snprintf(fontLine, sizeof fontLine, "%i\n%d %d %d %d %d\n", 0, static_cast<int>(font.lfHeight),
+                  font.lfWeight == FW_BOLD ? 1 : 0, font.lfItalic == 1 ? 1 : 0, font.lfUnderline == 1 ? 1 : 0,
+                  font.lfQuality != 0 ? 1 : 0);
+    out.Write(fontLine);
+    out.WriteLine(face);
+    return out.Finish();
 }
 
 SystemListRead ReadSystemList(std::FILE* stream, CItemRows& items, ListFontSettings& settings)

@@ -31,6 +31,14 @@ bool ReadRestOfStream(std::FILE* stream, std::string& content)
     return std::ferror(stream) == 0;
 }
 
+CTextReader::CTextReader(std::string_view text) : m_text(text)
+{
+    if (m_text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+        m_at = kUtf8ByteOrderMark.size();
+        m_encoding = TextEncoding::Utf8;
+    }
+}
+
 bool CTextReader::ReadShortDecimal(int& value)
 {
     size_t end = m_at;
@@ -78,6 +86,7 @@ bool CTextReader::ReadLine(std::string_view& line)
     m_at = std::min(end + 1, m_text.size());
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
+    line = line.substr(0, std::min(line.size(), line.find('\0')));
     return true;
 }
 

@@ -1,7 +1,10 @@
 // Reads the 8-bit text of the program's files, held whole in memory: numbers as
 // the C runtime's scanf reads them, and lines whole, whatever their length,
-// ended by LF or CR LF.
+// ended by LF or CR LF. A text that begins with the UTF-8 byte-order mark is in
+// UTF-8, any other in the ANSI code page.
 #pragma once
+
+#include "../framework/TextCodec.h"
 
 #include <cstdio>
 #include <string>
@@ -13,7 +16,10 @@ bool ReadRestOfStream(std::FILE* stream, std::string& content);
 class CTextReader {
 public:
     // The text is not copied; it must outlive the reader.
-    explicit CTextReader(std::string_view text) : m_text(text) {}
+    explicit CTextReader(std::string_view text);
+
+    // The encoding of the lines read.
+    TextEncoding Encoding() const { return m_encoding; }
 
     // "%i": decimal, hexadecimal after "0x", octal after "0". Leading white space is
     // skipped; false, with value unchanged, when no number stands there.
@@ -21,7 +27,8 @@ public:
     // "%d": a decimal number only.
     bool ReadDecimal(int& value) { return ReadNumber("%d%n", value); }
     // The rest of the current line without its line end; a CR before the LF, or at the
-    // very end of the text, is part of the line end. False only at the end of the text.
+    // very end of the text, is part of the line end. Like a C string, the line ends at
+    // its first NUL. False only at the end of the text.
     bool ReadLine(std::string_view& line);
     // Skips every white-space character, blank lines included.
     void SkipWhiteSpace();
@@ -35,4 +42,5 @@ private:
 
     std::string_view m_text;
     size_t m_at = 0;
+    TextEncoding m_encoding = TextEncoding::Ansi;
 };

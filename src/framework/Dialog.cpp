@@ -114,12 +114,17 @@ void CDialog::RunModalLoop()
         }
         if (got == -1)
             break;
-        if (!::IsDialogMessageW(m_hWnd, &msg)) {
+        if (!AfxPreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
     }
     m_inModalLoop = false;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg)
+{
+    return ::IsDialogMessageW(m_hWnd, msg);
 }
 
 void CDialog::EndDialog(int result)

@@ -21,6 +21,10 @@ public:
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     void SetDefID(UINT id) { SendMessage(DM_SETDEFID, id, 0); }
 
+    // The dialog manager's keyboard navigation (Tab, the arrows, Enter, Escape) for
+    // the messages of the dialog and its controls.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
 protected:
     virtual void DoDataExchange(CDataExchange* dx);
     virtual void OnOK();

@@ -125,11 +125,16 @@ protected:                                                \
          return 0;                                                                       \
      }},
 
-// void OnLButtonDown(UINT flags, CPoint point)
-#define ON_WM_LBUTTONDOWN()                                                              \
-    {WM_LBUTTONDOWN, 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {                \
-         static_cast<ThisClass&>(w).OnLButtonDown(                                       \
+// void fn(UINT flags, CPoint point) for a mouse button message
+#define ON_MOUSE_BUTTON_MESSAGE(message, fn)                                             \
+    {static_cast<UINT>(message), 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {    \
+         static_cast<ThisClass&>(w).fn(                                                  \
              static_cast<UINT>(wp),                                                      \
              CPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))));    \
          return 0;                                                                       \
      }},
+
+// void OnLButtonDown(UINT flags, CPoint point)
+#define ON_WM_LBUTTONDOWN() ON_MOUSE_BUTTON_MESSAGE(WM_LBUTTONDOWN, OnLButtonDown)
+// void OnRButtonDown(UINT flags, CPoint point)
+#define ON_WM_RBUTTONDOWN() ON_MOUSE_BUTTON_MESSAGE(WM_RBUTTONDOWN, OnRButtonDown)

@@ -1,5 +1,7 @@
 #include "WinApp.h"
 
+#include <vector>
+
 namespace {
 
 CWinApp* g_app = nullptr;
@@ -21,8 +23,10 @@ int CWinApp::Run()
 {
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
     }
     return ExitInstance();
 }
@@ -40,6 +44,15 @@ HINSTANCE AfxGetInstanceHandle()
 HINSTANCE AfxFindResourceHandle(const wchar_t*, const wchar_t*)
 {
     return AfxGetInstanceHandle();
+}
+
+CString AfxFullPath(const wchar_t* name)
+{
+    DWORD needed = ::GetFullPathNameW(name, 0, nullptr, nullptr);
+    std::vector<wchar_t> buffer(needed + 1, L'\0');
+    if (needed == 0 || ::GetFullPathNameW(name, needed + 1, buffer.data(), nullptr) == 0)
+        return CString(name);
+    return CString(buffer.data());
 }
 
 int AfxWinMain()

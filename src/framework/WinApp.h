@@ -23,3 +23,6 @@ HINSTANCE AfxGetInstanceHandle();
 // The module that holds a resource: the program's own.
 HINSTANCE AfxFindResourceHandle(const wchar_t* name, const wchar_t* type);
 int AfxWinMain();
+// The full path of a file name, made with the current folder; the name itself when
+// it cannot be made.
+CString AfxFullPath(const wchar_t* name);

@@ -310,3 +310,17 @@ LRESULT CWnd::Default()
 {
     return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam);
 }
+
+BOOL AfxPreTranslateMessage(MSG* msg)
+{
+    for (HWND hWnd = msg->hwnd; hWnd != nullptr;) {
+        CWnd* wnd = CWnd::FromHandle(hWnd);
+        if (wnd != nullptr && wnd->PreTranslateMessage(msg))
+            return TRUE;
+        // A top-level window's parent is its owner, whose keys are not its own.
+        if ((::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+            break;
+        hWnd = ::GetParent(hWnd);
+    }
+    return FALSE;
+}

@@ -35,6 +35,10 @@ public:
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
 
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
     // New style = (old style without remove) with add; flags other than 0 also
@@ -57,6 +61,9 @@ public:
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     void SetRedraw(BOOL redraw = TRUE) { SendMessage(WM_SETREDRAW, redraw, 0); }
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
@@ -78,6 +85,11 @@ public:
 
     // Offered a message that this control caused in its parent; true when handled.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    // Offered a message from the message loop before it is dispatched, first by the
+    // window it is for, then by each parent up to the top-level window; true when the
+    // message has been handled (a dialog's keyboard navigation, a window's keys).
+    virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
 protected:
     // A command or an input of the user ran out of memory and was stopped. A window
@@ -129,3 +141,8 @@ protected:
 private:
     WNDPROC m_pfnSuper = nullptr;
 };
+
+// What every message loop of the program does with a message before dispatching it:
+// offers it to the PreTranslateMessage of its window and of that window's parents.
+// True when one of them handled it; the loop then neither translates nor dispatches it.
+BOOL AfxPreTranslateMessage(MSG* msg);

@@ -73,6 +73,7 @@ BEGIN_MESSAGE_MAP(CItemListCtrl, CListCtrl)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_LBUTTONDOWN()
+    ON_WM_RBUTTONDOWN()
     ON_WM_KEYDOWN()
     ON_NOTIFY_REFLECT(kRecognizeGesture, OnReflectedNotify)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
@@ -462,6 +463,24 @@ void CItemListCtrl::OnLButtonDown(UINT, CPoint point)
         FlipMark(row);
         return;
     }
+    ShowItemMenu(x, y);
+}
+
+void CItemListCtrl::OnRButtonDown(UINT flags, CPoint point)
+{
+    // On an item row the menu opens wherever the button is pressed, over the mark
+    // too; on a closing row and below the rows the right button taps as the left does.
+    if (m_rows == nullptr || !m_rows->IsItemRow(RowAt(point))) {
+        OnLButtonDown(flags, point);
+        return;
+    }
+    TakeTap(point);
+    const DWORD position = ::GetMessagePos();
+    ShowItemMenu(GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+void CItemListCtrl::ShowItemMenu(int x, int y)
+{
     if (m_hItemMenu.GetSafeHmenu() == nullptr)
         return;
     HMENU popup = m_hItemMenu.GetSubMenu(0);
@@ -469,6 +488,23 @@ void CItemListCtrl::OnLButtonDown(UINT, CPoint point)
     // Returns when the menu closes; the chosen command is posted to the owner.
     ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0, m_hMenuOwner, nullptr);
     Invalidate(TRUE);
+}
+
+void CItemListCtrl::ShowItemMenuAtFocusedRow()
+{
+    POINT at = {0, 0};
+    const int row = SelectedRow();
+    CRect label;
+    if (row >= 0 && EnsureVisible(row, FALSE) && GetItemRect(row, &label, LVIR_LABEL))
+        at = {label.left, label.bottom};
+    ::ClientToScreen(m_hWnd, &at);
+    ShowItemMenu(at.x, at.y);
+}
+
+bool CItemListCtrl::HasMenuCommand(UINT command) const
+{
+    HMENU menu = m_hItemMenu.GetSafeHmenu();
+    return menu != nullptr && ::GetMenuState(menu, command, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
 void CItemListCtrl::OnReflectedNotify(NMHDR*, LRESULT* result)

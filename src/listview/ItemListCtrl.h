@@ -48,6 +48,11 @@ public:
     // owner. 0 on success, 2 when the menu cannot be loaded; an id of 0 only drops
     // the menu held before.
     int SetItemMenu(UINT menuId, HWND owner, bool redraw);
+    // The item menu holds this command.
+    bool HasMenuCommand(UINT command) const;
+    // Pops up the item menu below the focused row, scrolled into view, as the menu
+    // key does; with no focused row at the list's top-left corner.
+    void ShowItemMenuAtFocusedRow();
 
     // Holds back redrawing while many rows change; when the last hold is released
     // the list redraws once. Holds nest, so a change inside another one does not
@@ -63,6 +68,7 @@ private:
     void OnSetFocus(CWnd* oldFocus);
     void OnKillFocus(CWnd* newFocus);
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     void OnItemChanged(NMHDR* header, LRESULT* result);
     // The row a navigation key moves the focus to, or -1 for any other key.
@@ -73,6 +79,9 @@ private:
     // The row under a point of the client area, -1 when none is.
     int RowAt(CPoint point) const;
     void TakeTap(CPoint point);
+    // Pops up the item menu with its top-left corner at a screen point; returns when
+    // it closes, and the chosen command goes to the menu's owner.
+    void ShowItemMenu(int x, int y);
     void OnReflectedNotify(NMHDR* header, LRESULT* result);
     void OnGetDispInfo(NMHDR* header, LRESULT* result);
 

@@ -44,21 +44,25 @@ void CListFileCommands::Warn(const wchar_t* before, const CString& path, const w
 void CListFileCommands::ReadChosenListFile(const std::function<void(CItemRows&)>& take)
 {
     CString path;
-    if (AskForFile(kListToRead, path)) {
-        CItemRows items;
-        CFileStream file;
-        if (!file.Open(path, L"rb") || !ReadListBody(file.Get(), items)) {
-            Warn(L"Gromble could not read the file\n", path, L"\nThe list is unchanged.");
-        } else {
-            file.Close();
-            {
-                CBulkRowChange bulk(m_view);
-                take(items);
-            }
-            m_owner.UpdateData(FALSE);
-        }
-    }
+    if (AskForFile(kListToRead, path))
+        ReadListFile(path, take);
     m_owner.UpdateWindow();
+}
+
+void CListFileCommands::ReadListFile(const CString& path, const std::function<void(CItemRows&)>& take)
+{
+    CItemRows items;
+    CFileStream file;
+    if (!file.Open(path, L"rb") || !ReadListBody(file.Get(), items)) {
+        Warn(L"Gromble could not read the file\n", path, L"\nThe list is unchanged.");
+        return;
+    }
+    file.Close();
+    {
+        CBulkRowChange bulk(m_view);
+        take(items);
+    }
+    m_owner.UpdateData(FALSE);
 }
 
 void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter write)
@@ -76,7 +80,18 @@ void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter wri
 
 void CListFileCommands::Open()
 {
-    ReadChosenListFile([this](CItemRows& items) { m_list.ReplaceItems(std::move(items)); });
+    ReadChosenListFile([this](CItemRows& items) { ReplaceList(items); });
+}
+
+void CListFileCommands::Open(const CString& path)
+{
+    ReadListFile(path, [this](CItemRows& items) { ReplaceList(items); });
+    m_owner.UpdateWindow();
+}
+
+void CListFileCommands::ReplaceList(CItemRows& items)
+{
+    m_list.ReplaceItems(std::move(items));
 }
 
 void CListFileCommands::Attach()

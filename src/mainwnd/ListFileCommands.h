@@ -25,6 +25,8 @@ public:
     CListFileCommands& operator=(const CListFileCommands&) = delete;
 
     void Open();
+    // Reads the named list file in place of the list, as Open does with the file chosen.
+    void Open(const CString& path);
     void Attach();
     void Save();
     void ExportText();
@@ -36,6 +38,10 @@ private:
     // Asks for a list file and reads it whole; only then are its rows handed to
     // take, with the list's redraw held.
     void ReadChosenListFile(const std::function<void(CItemRows&)>& take);
+    // Reads a list file whole; only then are its rows handed to take, with the list's
+    // redraw held. A file that cannot be read changes nothing and is reported.
+    void ReadListFile(const CString& path, const std::function<void(CItemRows&)>& take);
+    void ReplaceList(CItemRows& items);
     // Asks for the file, writes the items to it whole or says that it could not.
     void WriteChosenFile(const FileChoice& choice, RowsWriter write);
     bool AskForFile(const FileChoice& choice, CString& path);

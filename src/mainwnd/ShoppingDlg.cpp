@@ -4,6 +4,7 @@
 #include "../listview/BulkRowChange.h"
 #include "../res/resource.h"
 #include "AboutDlg.h"
+#include "RunningInstance.h"
 
 #include <shellapi.h>
 
@@ -67,6 +68,14 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND(ID_ITEM_DOWN, OnDown)
     ON_COMMAND(ID_ITEM_TOP, OnTop)
     ON_COMMAND(ID_ITEM_BOTTOM, OnBottom)
+    // The keys: Keys.cpp
+    ON_COMMAND(ID_ITEM_MENU, OnItemMenu)
+    // List files handed to the window: HandedFiles.cpp
+    ON_MESSAGE(WM_COPYDATA, OnCopyData)
+    ON_MESSAGE(WM_DROPFILES, OnDropFiles)
+    ON_MESSAGE(WM_OPEN_HANDED_FILE, OnOpenHandedFile)
+    ON_MESSAGE(WM_ENABLE, OnModalLoopEnded)
+    ON_MESSAGE(WM_EXITMENULOOP, OnModalLoopEnded)
 END_MESSAGE_MAP()
 
 CShoppingDlg::CShoppingDlg(CWnd* parent)
@@ -113,6 +122,7 @@ BOOL CShoppingDlg::OnInitDialog()
     m_editItem.SetFocus();
 
     m_list.SetItemMenu(IDR_ITEMMENU, m_hWnd, true);
+    LoadKeys();
     m_list.ShowRows(m_rows);
     m_btnAdd.SetIcon(IDI_ADD, 32, 32);
     // Enter in a field taps the button, which is no longer a default push button.
@@ -121,6 +131,7 @@ BOOL CShoppingDlg::OnInitDialog()
     ListFontSettings settings = StartupListFontSettings();
     m_systemList.Restore(settings);
     m_list.SetListFont(settings);
+    AcceptHandedFiles();
     // The Item field has the focus already; the dialog manager would hand it to the
     // first control in tab order, which is now the list (OnSize puts it on top).
     return FALSE;
@@ -128,6 +139,8 @@ BOOL CShoppingDlg::OnInitDialog()
 
 BOOL CShoppingDlg::DestroyWindow()
 {
+    // A later start waits for this one to end rather than hand it a file now.
+    CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.RestoredPath());
     m_systemList.StoreAtClose();
     m_background.Release();
     return CHandheldDialog::DestroyWindow();
@@ -187,11 +200,16 @@ LRESULT CShoppingDlg::OnCtlColorStatic(WPARAM dc, LPARAM control)
 
 void CShoppingDlg::OnNew()
 {
-    if (MessageBox(L"Do you want to clear the list?", L"Warning", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    if (!AskToClearList())
         return;
     CBulkRowChange bulk(m_list);
     m_rows.ClearItems();
     EndEditWithoutItsRow();
+}
+
+bool CShoppingDlg::AskToClearList()
+{
+    return MessageBox(L"Do you want to clear the list?", L"Warning", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 void CShoppingDlg::OnChooseListFont()

@@ -3,6 +3,7 @@
 // the message map in ShoppingDlg.cpp names each handler's file.
 #pragma once
 
+#include "../framework/AcceleratorTable.h"
 #include "../framework/Edit.h"
 #include "../framework/ImageList.h"
 #include "../list/ShoppingList.h"
@@ -19,8 +20,14 @@ public:
     explicit CShoppingDlg(CWnd* parent = nullptr);
     ~CShoppingDlg() override;
 
+    // A list file to open once the window has started, after the system list
+    // (HandedFiles.cpp).
+    void OpenOnStart(const CString& listFile);
+
     // Stores the system list before the window goes, whichever way it is closed.
     BOOL DestroyWindow() override;
+    // The window's keys, then the dialog's keyboard navigation (Keys.cpp).
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -39,6 +46,7 @@ private:
     void OnHelp();
     void OnToggleHeaders();
     void OnNew();
+    bool AskToClearList();
     void OnChooseListFont();
     LRESULT OnStartNotice(WPARAM, LPARAM);
     LRESULT OnEndSession(WPARAM ending, LPARAM);
@@ -69,6 +77,21 @@ private:
     void OnBottom();
     void MoveCurrentItem(int (CShoppingList::*move)(int));
 
+    // The keys (Keys.cpp)
+    void LoadKeys();
+    void OnItemMenu();
+
+    // List files handed to the window: at start, by a later start on the same
+    // system list file, or dropped on it (HandedFiles.cpp). The system list's notice
+    // at the start is CSystemListStore::StartNoticeMessage, WM_APP + 2.
+    static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 1;
+    void AcceptHandedFiles();
+    void HandFile(const CString& listFile);
+    LRESULT OnCopyData(WPARAM sender, LPARAM data);
+    LRESULT OnDropFiles(WPARAM drop, LPARAM);
+    LRESULT OnOpenHandedFile(WPARAM, LPARAM);
+    LRESULT OnModalLoopEnded(WPARAM, LPARAM);
+
     // Before the list control, which follows its changes until it goes.
     CShoppingList m_rows;
     CIconButton m_btnAdd;
@@ -84,8 +107,14 @@ private:
 
     CListFileCommands m_files;
     CSystemListStore m_systemList;
+    // Every key of the window, for the list; and those that do not act on the
+    // focused row, for the entry fields and the buttons.
+    CAcceleratorTable m_listKeys;
+    CAcceleratorTable m_windowKeys;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
     // The list's column header is shown.
     bool m_headersShown = true;
+    // A list file handed to the window and not opened yet.
+    CString m_handedFile;
 };

@@ -2,27 +2,22 @@
 
 #include "../files/SystemListFile.h"
 #include "../listview/BulkRowChange.h"
+#include "DataFolder.h"
 
 #include <exception>
 #include <utility>
-#include <vector>
 
 namespace {
 
 // A few seconds after the last change, so that a run of changes is written once.
 constexpr UINT kStoreDelay = 3000;
 
-// Fixed at the restore: a file dialog may change the current folder before the store.
-std::wstring FullPathOf(const wchar_t* name)
-{
-    DWORD needed = ::GetFullPathNameW(name, 0, nullptr, nullptr);
-    std::vector<wchar_t> buffer(needed + 1, L'\0');
-    if (needed == 0 || ::GetFullPathNameW(name, needed + 1, buffer.data(), nullptr) == 0)
-        return name;
-    return buffer.data();
-}
-
 }  // namespace
+
+CString CSystemListStore::SystemListPath()
+{
+    return DataFilePath(SystemListFileName);
+}
 
 CSystemListStore::CSystemListStore(CDialog& owner, CShoppingList& list, CItemListCtrl& view)
     : m_owner(owner), m_list(list), m_view(view)
@@ -38,7 +33,7 @@ void CSystemListStore::Restore(ListFontSettings& settings)
 {
     try {
         CItemRows items;
-        const CSystemListKeeper::Found found = m_keeper.Restore(FullPathOf(SystemListFileName), items, settings);
+        const CSystemListKeeper::Found found = m_keeper.Restore(SystemListPath().str(), items, settings);
         m_startNotice = StartNotice(found);
         {
             CBulkRowChange bulk(m_view);

@@ -15,8 +15,9 @@
 
 class CSystemListStore : private CRowsObserver {
 public:
-    // Posted to the window by the restore when it has something to tell.
-    static constexpr UINT StartNoticeMessage = WM_APP + 1;
+    // Posted to the window by the restore when it has something to tell; the window's
+    // own messages begin at WM_APP + 1.
+    static constexpr UINT StartNoticeMessage = WM_APP + 2;
     // The window's timer that starts the store after a change.
     static constexpr UINT_PTR StoreTimerId = 0x4753;
 
@@ -25,6 +26,12 @@ public:
     ~CSystemListStore();
     CSystemListStore(const CSystemListStore&) = delete;
     CSystemListStore& operator=(const CSystemListStore&) = delete;
+
+    // The system list file's full path: in the data folder that the installer
+    // recorded, or else in the current folder.
+    static CString SystemListPath();
+    // The path that the list was restored from; empty before the restore.
+    CString RestoredPath() const { return m_keeper.Path().c_str(); }
 
     // Puts the stored rows into the list; settings come in with their start-up values
     // and leave with those of the file.

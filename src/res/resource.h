@@ -7,7 +7,7 @@
 #define IDD_FONTEDITOR 141
 
 // Images, menus and the bottom bar
-#define IDR_MAINFRAME 128   // program icon
+#define IDR_MAINFRAME 128   // program icon, and the main window's keys
 #define IDB_MARKS 129       // eight 16 x 16 row marks, white is transparent
 #define IDB_BACKGROUND 130  // 640 x 100 gradient behind the entry panel
 #define IDR_MENUBAR 132     // menu and menu-bar layout record
@@ -60,3 +60,4 @@
 #define ID_EXPORT_HTML 32827
 #define ID_EXPORT_TEXT 32828
 #define ID_OPTIONS_LIST_FONT 32830
+#define ID_ITEM_MENU 32831  // opens the item menu at the focused row: keys only, on no menu

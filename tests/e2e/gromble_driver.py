@@ -122,16 +122,24 @@ class Gromble:
 
     # Starting and ending
 
-    def start(self):
+    def start(self, *arguments):
         # A Gromble that has just ended may still have its window for a moment.
         try:
             wait_for(lambda: not windows_named("Gromble"), "", timeout=5.0)
         except JourneyFailure:
             raise JourneyFailure("another Gromble window is already open")
-        self.process = subprocess.Popen(["wine", self.exe], cwd=self.folder, stdin=subprocess.DEVNULL,
+        self.process = subprocess.Popen(["wine", self.exe, *arguments], cwd=self.folder, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.window = Window(self.window_with_keyboard("Gromble"), CLIENT_WIDTH, self.process.pid)
         return self
+
+    def start_again(self, *arguments):
+        """A second start in the same folder while this one runs; returns its exit code."""
+        try:
+            return subprocess.run(["wine", self.exe, *arguments], cwd=self.folder, stdin=subprocess.DEVNULL,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=TIMEOUT).returncode
+        except subprocess.TimeoutExpired:
+            raise JourneyFailure("the second start did not end")
 
     def wait_until_closed(self, timeout=TIMEOUT):
         try:
@@ -210,8 +218,8 @@ class Gromble:
     def row_y(self, row):
         return LIST_TOP + 1 + HEADER_HEIGHT + ROW_HEIGHT * row + ROW_HEIGHT // 2
 
-    def tap_mark(self, row):
-        self.window.click(10, self.row_y(row))
+    def tap_mark(self, row, button=1):
+        self.window.click(10, self.row_y(row), button)
 
     def row_menu(self, row, position):
         """Opens the item menu on a row and picks the entry at position (separators skipped).

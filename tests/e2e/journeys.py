@@ -163,6 +163,28 @@ def session_end(app):
                  "the list stored at the end of the session")
 
 
+def desktop(app):
+    """A list file given at start, the keys, the right button, and a second start."""
+    for name, data in (("GRSystemList.grl", b"3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n"),
+                       ("week.grl", b"4\n0\nBread\n1\nBakery\n2\n1\nTea\n1\nShop\n5\n"),
+                       ("more.grl", b"3\n1\nSalt\n1\nMarket\n1\n")):
+        with open(os.path.join(app.folder, name), "wb") as f:
+            f.write(data)
+    app.start("week.grl")
+    app.answer("Warning", "y")      # Milk goes for Bread and Tea
+    app.tap_mark(1)                 # Tea ticked; the keys go to the list now
+    app.key("alt+Home", "space")    # Tea to the top, crossed again
+    app.key("Down", "Delete")       # Delete Bread ...
+    app.answer("Warning", "y")
+    app.tap_mark(0, button=3)       # the right button over the mark opens the menu
+    app.key("Down", "Return")       # Check: Tea ticked
+    expect_equal(app.start_again("more.grl"), 0, "the second start's exit code")
+    app.answer("Warning", "n")      # the running window asks before it opens more.grl
+    app.close_with_close_box()
+    expect_equal(app.file("GRSystemList.grl"), b"3\n0\nTea\n1\nShop\n5\n0\n10 0 0 0 1\nTahoma\n",
+                 "the list stored at close")
+
+
 GRADIENT_ROWS = os.path.join(os.path.dirname(__file__), "..", "..", "src", "res", "images", "background_rows.txt")
 LIST_BACK = (170, 225, 252)
 
@@ -224,6 +246,7 @@ JOURNEYS = {
     "font": font,
     "damaged_files": damaged_files,
     "session_end": session_end,
+    "desktop": desktop,
 }
 
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 void FileCommandTest::RunWithFile(UINT command, const std::wstring& path)
 {
@@ -43,8 +42,11 @@ void FileCommandTest::ExpectWarningNaming(const std::wstring& path, size_t count
 
 std::string ReadBytes(const std::wstring& path)
 {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::ifstream file(path.c_str(), std::ios::binary | std::ios::ate);
+    std::string bytes(file ? static_cast<size_t>(file.tellg()) : 0, '\0');
+    file.seekg(0);
+    file.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
@@ -68,4 +70,32 @@ std::vector<std::wstring> FolderEntries(const std::wstring& folder)
     ::FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool MakeSymbolicLink(const std::wstring& link, const std::wstring& target)
+{
+    constexpr DWORD kUnprivileged = 0x2;  // SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
+    if (::CreateSymbolicLinkW(link.c_str(), target.c_str(), kUnprivileged) &&
+        ::GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    // Wine's CreateSymbolicLinkW creates nothing, but Wine starts a program of its
+    // system as it starts a Windows one.
+    const size_t slash = link.rfind(L'\\');
+    const std::wstring folder = link.substr(0, slash);
+    std::wstring command = L"ln -s \"" + target + L"\" \"" + link.substr(slash + 1) + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessW(L"Z:\\bin\\ln", &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                          &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    // Wine counts such a program as ended once it has started it: wait for the link.
+    for (int wait = 0; wait < 500; ++wait) {
+        if (::GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        ::Sleep(10);
+    }
+    return false;
 }

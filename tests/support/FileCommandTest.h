@@ -23,3 +23,6 @@ std::string ReadBytes(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 // The names in a folder, "." and ".." left out, sorted.
 std::vector<std::wstring> FolderEntries(const std::wstring& folder);
+// Makes a symbolic link at link to target, a name in the link's folder; false when
+// the system cannot.
+bool MakeSymbolicLink(const std::wstring& link, const std::wstring& target);

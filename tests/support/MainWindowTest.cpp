@@ -237,6 +237,13 @@ void PumpMessages()
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        HandleAsTheProgramDoes(msg);
+    }
+}
+
+void HandleAsTheProgramDoes(MSG& msg)
+{
+    if (!AfxPreTranslateMessage(&msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

@@ -81,8 +81,11 @@ protected:
     std::unique_ptr<CShoppingDlg> m_dialog;
 };
 
-// Handles every message waiting in this thread's queue.
+// Handles every message waiting in this thread's queue, as the program's loops do.
 void PumpMessages();
+// Handles one message as the program's message loops do: its window's keys and the
+// dialog's navigation first.
+void HandleAsTheProgramDoes(MSG& msg);
 // Calls fn once the next modal loop of this thread has started; nullptr stops waiting.
 void WhenModalLoopRuns(void (*fn)());
 // Stops waiting for a modal loop; true when fn had not been called yet.
