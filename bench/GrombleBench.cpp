@@ -74,7 +74,7 @@ HWND ListOf(const CWnd& window)
 }
 
 // The store at close is no command that a message reaches alone: the program's own
-// list control, rows and file commands carry it out here, on a window of the main
+// list control, rows and system list store carry it out here, on a window of the main
 // window's template holding the rows of a list file copies times.
 class StoreRig {
 public:
@@ -86,6 +86,8 @@ public:
         CFileStream file;
         Expect(file.Open(listFile.c_str(), L"rb") && ReadListBody(file.Get(), items), "cannot read the list file");
         m_list.ShowRows(m_rows);
+        ListFontSettings settings = StartupListFontSettings();
+        m_store.Restore(settings);
         CBulkRowChange bulk(m_list);
         for (int copy = 0; copy < copies; ++copy)
             m_rows.InsertItemsAhead(items);
@@ -94,13 +96,13 @@ public:
     StoreRig(const StoreRig&) = delete;
     StoreRig& operator=(const StoreRig&) = delete;
 
-    void Store() { m_files.StoreSystemList(); }
+    void Store() { m_store.StoreAtClose(); }
 
 private:
     CDialog m_dialog{IDD_GROMBLE_DIALOG};
     CShoppingList m_rows;
     CItemListCtrl m_list;
-    CListFileCommands m_files{m_dialog, m_rows, m_list};
+    CSystemListStore m_store{m_dialog, m_rows, m_list};
 };
 
 std::unique_ptr<BenchWindow> CreateMainWindow()
@@ -804,8 +806,8 @@ int main()
     std::printf("\n");
     table.Print();
     std::printf("\nMedians of the runs; ratio = Gromble / bare. Commands are timed from their WM_COMMAND until it\n"
-                "has returned and the window has painted what it left to paint; the store is the file commands'\n"
-                "StoreSystemList alone. The bare program keeps its rows in a vector shown by an owner-drawn\n"
+                "has returned and the window has painted what it left to paint; the store is the system list\n"
+                "store at close alone. The bare program keeps its rows in a vector shown by an owner-drawn\n"
                 "LVS_OWNERDATA list view. Peaks are PeakWorkingSetSize of a process of each side's own.\n"
                 "DrawFittedText figures are per call. Whole run: %.0f s.\n",
                 Now() - start);

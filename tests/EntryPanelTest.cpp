@@ -1,4 +1,4 @@
-#include "support/MainWindowTest.h"
+#include "support/FileCommandTest.h"
 
 #include "res/resource.h"
 
@@ -184,22 +184,46 @@ TEST_F(EntryPanel, EditOnAnotherRowReloadsTheFields)
     EXPECT_EQ(IconShown(), IDI_EDIT);
 }
 
-TEST_F(EntryPanel, NewLeavesEditModeAndTheFieldsAlone)
+// Apply goes to the row with the focus; once the row that Edit loaded is gone that
+// would be another item, so the edit ends with its row and the typed texts wait.
+TEST_F(EntryPanel, TheEditEndsWhenItsRowGoesAndOnlyThen)
 {
     PutThreeItems();
     FocusRow(1);
     SendCommand(ID_ITEM_EDIT);
+    SetFieldText(IDC_PRICE, L"9");
+    const std::vector<std::wstring> typed = {L"Bread", L"2", L"Bakery", L"9"};
+    FocusRow(0);
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_ITEM_DELETE);  // Milk
+    SendCommand(ID_ITEM_BOTTOM);  // Bread, which took Milk's place and focus
+    EXPECT_EQ(IconShown(), IDI_EDIT) << "another row went, and Bread only moved";
+
+    ASSERT_EQ(RowAt(FocusedRow()).name, L"Bread");
+    m_prompts->Answer(IDYES);
+    SendCommand(ID_ITEM_DELETE);
+    EXPECT_EQ(IconShown(), IDI_ADD);
+    EXPECT_EQ(Fields(), typed);
+    FocusRow(0);  // Jam, as a tap, or the platform after a removal, may focus it
+    TapAddButton();
+    const std::vector<ShownRow> added = {{1, L"Bread", L"2", L"Bakery", L"9"}, {1, L"Jam", L"1", L"Shop", L"4"},
+                                         Separator(), Total(L"13")};
+    EXPECT_EQ(Rows(), added) << "Jam is kept";
+
+    FocusRow(1);
+    SendCommand(ID_ITEM_EDIT);  // Jam
+    WriteBytes(m_folder->File(L"list.grl"), "4\n0\nTea\n1\nShop\n2\n1\nSalt\n1\nMarket\n1\n");
+    m_prompts->ChooseFile(m_folder->File(L"list.grl"));
+    SendCommand(ID_FILE_OPEN);
+    EXPECT_EQ(IconShown(), IDI_ADD) << "Open replaced the rows";
+    EXPECT_EQ(Fields(), (std::vector<std::wstring>{L"Jam", L"1", L"Shop", L"4"}));
+
+    FocusRow(1);
+    SendCommand(ID_ITEM_EDIT);  // Salt
     m_prompts->Answer(IDYES);
     SendCommand(ID_FILE_NEW);
-    std::vector<std::wstring> loaded = {L"Bread", L"2", L"Bakery", L"2"};
-    EXPECT_EQ(Fields(), loaded);
-    EXPECT_EQ(IconShown(), IDI_EDIT);
-
-    // With the items gone the tap adds what the fields hold.
-    TapAddButton();
-    std::vector<ShownRow> expected = {{1, L"Bread", L"2", L"Bakery", L"2"}, Separator(), Total(L"2")};
-    EXPECT_EQ(Rows(), expected);
-    EXPECT_EQ(IconShown(), IDI_ADD);
+    EXPECT_EQ(IconShown(), IDI_ADD) << "New emptied the list";
+    EXPECT_EQ(Fields(), (std::vector<std::wstring>{L"Salt", L"1", L"Market", L"1"}));
 }
 
 TEST_F(EntryPanel, EditWithoutAnItemRowDoesNothing)

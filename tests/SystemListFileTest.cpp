@@ -5,10 +5,37 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwctype>
 
 namespace {
 
 const char kEmptyListAtStartUpFont[] = "2\n0\n10 0 0 0 1\nTahoma\n";
+
+// A file held open as another program holds it, sharing only what share allows.
+class HeldFile {
+public:
+    HeldFile(const std::wstring& path, DWORD share)
+        : m_handle(::CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+        EXPECT_NE(m_handle, INVALID_HANDLE_VALUE) << "cannot hold the file";
+    }
+    ~HeldFile() { ::CloseHandle(m_handle); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+private:
+    HANDLE m_handle;
+};
+
+std::wstring SystemText(DWORD error)
+{
+    wchar_t text[512] = L"";
+    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                    text, 512, nullptr);
+    while (length > 0 && iswspace(text[length - 1]))
+        --length;
+    return std::wstring(text, length);
+}
 
 class SystemList : public FileCommandTest {
 protected:
@@ -23,6 +50,28 @@ protected:
         CloseWindow();
         WriteBytes(File(), bytes);
         OpenWindow();
+    }
+    // Shows what the start has to tell, and nothing else: painting a hundred starts
+    // would take seconds.
+    void TakeStartNotice()
+    {
+        const UINT notice = CSystemListStore::StartNoticeMessage;
+        MSG msg;
+        while (::PeekMessageW(&msg, Window(), notice, notice, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+    }
+    // Starts from bytes that are no whole system list: once the window stands the user
+    // is told, naming the file, and the file is kept, byte for byte, where it says.
+    void StartFromDamaged(const std::string& bytes)
+    {
+        const size_t told = m_prompts->Questions().size();
+        m_prompts->Answer(IDOK);
+        StartFrom(bytes);
+        TakeStartNotice();
+        ASSERT_EQ(m_prompts->Questions().size(), told + 1) << "no Warning at the start";
+        const std::wstring& notice = m_prompts->Questions().back().text;
+        EXPECT_NE(notice.find(L"\n" + File() + L"\n"), std::wstring::npos) << Narrow(notice);
+        EXPECT_EQ(ReadBytes(notice.substr(notice.rfind(L'\n') + 1)), bytes) << Narrow(notice);
     }
     // The list font's line and face name as the window stores them at close.
     std::string StoredFont()
@@ -82,7 +131,7 @@ TEST(SystemListFile, KeepsOnlyWhatTheFontLineCanSay)
     CItemRows items;
     ListFontSettings read = StartupListFontSettings();
     read.lfQuality = 0;
-    EXPECT_TRUE(ReadSystemList(stream, items, read));
+    EXPECT_EQ(ReadSystemList(stream, items, read), SystemListRead::Whole);
     std::fclose(stream);
     EXPECT_EQ(read.lfWeight, 400);
     EXPECT_EQ(read.lfItalic, 1);
@@ -115,16 +164,28 @@ TEST_F(SystemList, ADamagedFileStillStarts)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        StartFrom(c.file);
+        if (c.items == 1 && c.file.find('\r') != std::string::npos) {
+            StartFrom(c.file);
+            TakeStartNotice();  // whole: nothing to tell
+        } else {
+            StartFromDamaged(c.file);
+        }
         EXPECT_EQ(Items().size(), c.items);
         ExpectListIsWhole();
         EXPECT_EQ(StoredFont(), c.storedFont);
     }
 
     const std::string whole = "4\n1\nMilk\n2\nMarket\n13\n0\nBread\n1\nBakery\n22\n0\n12 1 1 0 1\nVerdana\n";
+    // Whole from the first character of the face name on: a face may be as short as that.
+    const size_t faceStart = whole.rfind('\n', whole.size() - 2) + 1;
     for (size_t length = 0; length <= whole.size(); ++length) {
         SCOPED_TRACE("file cut after " + std::to_string(length) + " bytes");
-        StartFrom(whole.substr(0, length));
+        if (length > faceStart) {
+            StartFrom(whole.substr(0, length));
+            TakeStartNotice();
+        } else {
+            StartFromDamaged(whole.substr(0, length));
+        }
         EXPECT_LE(Items().size(), 2u);
         ExpectListIsWhole();
     }
@@ -188,6 +249,64 @@ TEST_F(SystemList, AFailedStoreShowsNothingAndKeepsTheOldFile)
     CloseWindow();  // a message box would fail the test through the prompts
     EXPECT_EQ(ReadBytes(File()), old);
     EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"GRSystemList.grl"});
+}
+
+// Log-off or shut-down with the window open: the process ends with no close.
+TEST_F(SystemList, TheEndOfTheSessionStoresTheListAsTheCloseDoes)
+{
+    PutItem({1, L"Milk", L"2", L"Market", L"3"});
+    EXPECT_NE(::SendMessageW(Window(), WM_QUERYENDSESSION, 0, 0), 0) << "the window lets the session end";
+    ::SendMessageW(Window(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(ReadBytes(File()), "") << "a session that goes on is no end";
+    ::SendMessageW(Window(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(ReadBytes(File()), "3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n");
+}
+
+// Another program holds the file open, or it may not be read.
+TEST_F(SystemList, AFileThatCannotBeReadIsKeptAndTheUserTold)
+{
+    CloseWindow();
+    const std::string old = "3\n1\nOld\n1\nM\n9\n0\n10 0 0 0 1\nTahoma\n";
+    WriteBytes(File(), old);
+    {
+        HeldFile held(File(), FILE_SHARE_DELETE);  // it may be renamed
+        m_prompts->Answer(IDOK);
+        OpenWindow();
+        PumpMessages();
+    }
+    ASSERT_EQ(m_prompts->Questions().size(), 1u);
+    EXPECT_EQ(m_prompts->Questions()[0].text, L"Gromble could not read the system list file\n" + File() + L"\n" +
+                                                  SystemText(ERROR_SHARING_VIOLATION) +
+                                                  L"\nThe file as it was is kept as\n" + File() + L".bak");
+    EXPECT_EQ(Items().size(), 0u);
+    PutItem({1, L"New", L"1", L"M", L"1"});
+    CloseWindow();
+    EXPECT_EQ(ReadBytes(File() + L".bak"), old);
+    EXPECT_EQ(ReadBytes(File()), "3\n1\nNew\n1\nM\n1\n0\n10 0 0 0 1\nTahoma\n");
+}
+
+TEST_F(SystemList, AFileThatCannotEvenBeKeptIsLeftAloneAndTheListGoesElsewhere)
+{
+    CloseWindow();
+    const std::string old = "3\n1\nOld\n1\nM\n9\n0\n10 0 0 0 1\nTahoma\n";
+    WriteBytes(File(), old);
+    const std::wstring elsewhere = m_folder->File(L"GRSystemList.new.grl");
+    {
+        HeldFile held(File(), 0);
+        m_prompts->Answer(IDOK);
+        OpenWindow();
+        PumpMessages();
+        PutItem({1, L"New", L"1", L"M", L"1"});
+        m_prompts->Answer(IDOK);
+        CloseWindow();
+    }
+    ASSERT_EQ(m_prompts->Questions().size(), 2u);
+    EXPECT_NE(m_prompts->Questions()[0].text.find(L"The file is left as it is"), std::wstring::npos);
+    EXPECT_EQ(m_prompts->Questions()[1].text, L"The list was written to\n" + elsewhere +
+                                                  L"\nwhile the system list file\n" + File() +
+                                                  L"\nis left as it was, since it could not be read at the start.");
+    EXPECT_EQ(ReadBytes(File()), old);
+    EXPECT_EQ(ReadBytes(elsewhere), "3\n1\nNew\n1\nM\n1\n0\n10 0 0 0 1\nTahoma\n");
 }
 
 TEST_F(SystemList, StaysInTheStartFolderWhateverItsName)

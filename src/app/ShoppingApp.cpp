@@ -1,7 +1,7 @@
 #include "ShoppingApp.h"
 
 #include "../framework/Prompts.h"
-#include "../mainwnd/ListFileCommands.h"
+#include "../mainwnd/SystemListStore.h"
 #include "../mainwnd/RunningInstance.h"
 #include "../mainwnd/ShoppingDlg.h"
 
@@ -28,7 +28,7 @@ CString ListFileArgument()
 BOOL CShoppingApp::InitInstance()
 {
     const CString listFile = ListFileArgument();
-    const CString systemList = CListFileCommands::SystemListPath();
+    const CString systemList = CSystemListStore::SystemListPath();
     CRunningInstance instance(systemList);
     switch (instance.ClaimOrHandOver(listFile)) {
     case CRunningInstance::Claimed:

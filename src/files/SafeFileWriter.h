@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 class CSafeFileWriter {
@@ -36,3 +37,16 @@ private:
     std::wstring m_temporary;
     CFileStream m_file;
 };
+
+// Everything that write(FILE*) puts into the file, or nothing changes on the disk;
+// write returns false when it failed.
+template <class Write>
+bool WriteWholeFile(const wchar_t* path, Write write)
+{
+    try {
+        CSafeFileWriter writer(path);
+        return writer.IsOpen() && write(writer.Stream()) && writer.Commit();
+    } catch (const std::exception&) {
+        return false;
+    }
+}

@@ -10,16 +10,19 @@
 
 namespace {
 
-void ReadFontLines(CTextReader& text, ListFontSettings& settings)
+// True when the zero line, the font line's five numbers and the face name all stand there.
+bool ReadFontLines(CTextReader& text, ListFontSettings& settings)
 {
     int zero = 0;
-    text.ReadInteger(zero);
+    const bool zeroRead = text.ReadInteger(zero);
     text.SkipWhiteSpace();
 
     int height = 0, bold = 0, italic = 0, underline = 0, antialiased = 0;
+    int fields = 0;
     std::string_view line;
     if (text.ReadLine(line))
-        std::sscanf(std::string(line).c_str(), "%d %d %d %d %d", &height, &bold, &italic, &underline, &antialiased);
+        fields = std::sscanf(std::string(line).c_str(), "%d %d %d %d %d", &height, &bold, &italic, &underline,
+                             &antialiased);
     settings.lfHeight = height;
     if (bold > 0)
         settings.lfWeight = FW_BOLD;
@@ -30,11 +33,21 @@ void ReadFontLines(CTextReader& text, ListFontSettings& settings)
     if (antialiased > 0)
         settings.lfQuality = ANTIALIASED_QUALITY;
 
-    if (text.ReadLine(line)) {
+    const bool faceRead = text.ReadLine(line);
+    if (faceRead) {
         std::wstring face;
         WidenText(line.data(), line.size(), face, text.Encoding());
         ::lstrcpynW(settings.lfFaceName, face.c_str(), LF_FACESIZE);
     }
+    return zeroRead && fields == 5 && faceRead;
+}
+
+// The row count at the head of a list body, which the body's reader does not hand on.
+int AnnouncedItems(std::string_view content)
+{
+    CTextReader text(content);
+    int rowCount = 0;
+    return text.ReadInteger(rowCount) ? rowCount - ClosingRowCount : -1;
 }
 
 }  // namespace
@@ -56,19 +69,20 @@ bool WriteSystemList(std::FILE* stream, const CItemRows& items, const ListFontSe
     return out.Finish();
 }
 
-bool ReadSystemList(std::FILE* stream, CItemRows& items, ListFontSettings& settings)
+SystemListRead ReadSystemList(std::FILE* stream, CItemRows& items, ListFontSettings& settings)
 {
     items.Clear();
     try {
         std::string content;
         if (!ReadRestOfStream(stream, content))
-            return false;
+            return SystemListRead::Failed;
         CTextReader text(content);
         if (!ReadListBody(text, items))
-            return false;
-        ReadFontLines(text, settings);
+            return SystemListRead::Failed;
+        const bool bodyWhole = items.Count() == AnnouncedItems(content);
+        const bool fontWhole = ReadFontLines(text, settings);
+        return bodyWhole && fontWhole ? SystemListRead::Whole : SystemListRead::Damaged;
     } catch (const std::bad_alloc&) {
-        return false;
+        return SystemListRead::Failed;
     }
-    return true;
 }

@@ -199,6 +199,7 @@ INT_PTR CDialog::RouteDialogMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
     } catch (...) {
         // Nothing may unwind through the dialog manager.
+        OnStrayException(message);
         handled = false;
     }
     bool useDefault = !handled || m_defaultRequested;

@@ -2,6 +2,8 @@
 
 #include "Prompts.h"
 
+#include <new>
+#include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
@@ -11,6 +13,29 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
 {
     thread_local std::unordered_map<HWND, CWnd*> map;
     return map;
+}
+
+// What the user started: a stop there must be told. A paint or a notification that
+// runs out of memory is dropped without a word; it comes again.
+bool IsUserCommandOrInput(UINT message)
+{
+    return message == WM_COMMAND || message == WM_SYSCOMMAND || (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+// Whether the exception being handled says that memory ran out: a request too large
+// to be met is the same to the user.
+bool IsOutOfMemory() noexcept
+{
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return true;
+    } catch (const std::length_error&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 bool NotificationCodeMatches(UINT entryCode, UINT code)
@@ -180,11 +205,33 @@ LRESULT CALLBACK CWnd::StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through the platform's window procedure.
+        wnd->OnStrayException(message);
         result = 0;
     }
     if (message == WM_NCDESTROY)
         wnd->UnsubclassWindow();
     return result;
+}
+
+void CWnd::OnStrayException(UINT message) noexcept
+{
+    // One notice at a time: the notice's own box runs messages that may fail too.
+    thread_local bool reporting = false;
+    if (reporting || !IsOutOfMemory() || !IsUserCommandOrInput(message))
+        return;
+    reporting = true;
+    try {
+        ReportOutOfMemory();
+    } catch (...) {
+        // Not even the notice could be shown.
+    }
+    reporting = false;
+}
+
+void CWnd::ReportOutOfMemory()
+{
+    if (CWnd* parent = FromHandle(::GetParent(m_hWnd)))
+        parent->ReportOutOfMemory();
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -92,6 +92,12 @@ public:
     virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
 protected:
+    // A command or an input of the user ran out of memory and was stopped. A window
+    // hands it to its parent (or owner); the window that can tell the user overrides it.
+    virtual void ReportOutOfMemory();
+    // Called from the guard's catch block for what a handler of message threw.
+    void OnStrayException(UINT message) noexcept;
+
     static const CMessageMap* GetThisMessageMap();
     virtual const CMessageMap* GetMessageMap() const { return GetThisMessageMap(); }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <new>
 
 namespace {
 
@@ -27,12 +28,23 @@ void CItemRows::ViewsOf(const ItemRow& row, Texts& texts)
 size_t CItemRows::AppendTexts(const Texts& texts)
 {
     const size_t start = m_texts.size();
-    for (std::wstring_view text : texts) {
-        text = text.substr(0, std::min(text.size(), text.find(L'\0')));
-        m_texts.insert(m_texts.end(), text.begin(), text.end());
-        m_texts.push_back(L'\0');
+    try {
+        for (std::wstring_view text : texts) {
+            text = text.substr(0, std::min(text.size(), text.find(L'\0')));
+            m_texts.insert(m_texts.end(), text.begin(), text.end());
+            m_texts.push_back(L'\0');
+        }
+    } catch (...) {
+        m_texts.resize(start);
+        throw;
     }
     return start;
+}
+
+void CItemRows::MakeRoomForRow()
+{
+    if (m_rows.size() == m_rows.capacity())
+        m_rows.reserve(std::max<size_t>(16, 2 * m_rows.size()));
 }
 
 ItemRow CItemRows::Get(int index) const
@@ -86,7 +98,11 @@ void CItemRows::CompactWhenMostlyUnused()
     if (m_texts.size() < kSmallestCompacted || m_unused < m_texts.size() / 2)
         return;
     std::vector<wchar_t> kept;
-    kept.reserve(m_texts.size() - m_unused);
+    try {
+        kept.reserve(m_texts.size() - m_unused);
+    } catch (const std::bad_alloc&) {
+        return;  // the block stays larger than it needs to be
+    }
     for (PackedRow& row : m_rows) {
         const auto first = m_texts.begin() + static_cast<std::ptrdiff_t>(row.start);
         const auto last = first + static_cast<std::ptrdiff_t>(TextsLength(row));
@@ -99,11 +115,12 @@ void CItemRows::CompactWhenMostlyUnused()
 
 void CItemRows::SetTexts(int index, const ItemRow& row)
 {
-    PackedRow& target = m_rows[static_cast<size_t>(index)];
-    Forget(target);
     Texts texts;
     ViewsOf(row, texts);
-    target.start = AppendTexts(texts);
+    const size_t start = AppendTexts(texts);
+    PackedRow& target = m_rows[static_cast<size_t>(index)];
+    Forget(target);
+    target.start = start;
     CompactWhenMostlyUnused();
 }
 
@@ -111,6 +128,7 @@ void CItemRows::Insert(int index, const ItemRow& row)
 {
     Texts texts;
     ViewsOf(row, texts);
+    MakeRoomForRow();
     const PackedRow packed = {AppendTexts(texts), row.mark};
     m_rows.insert(m_rows.begin() + index, packed);
 }
@@ -122,12 +140,14 @@ void CItemRows::Append(const ItemRow& row)
 
 void CItemRows::Append(int mark, const Texts& texts)
 {
+    MakeRoomForRow();
     const PackedRow packed = {AppendTexts(texts), mark};
     m_rows.push_back(packed);
 }
 
 void CItemRows::InsertAhead(const CItemRows& rows)
 {
+    m_rows.reserve(m_rows.size() + rows.m_rows.size());
     const size_t offset = m_texts.size();
     m_texts.insert(m_texts.end(), rows.m_texts.begin(), rows.m_texts.end());
     m_unused += rows.m_unused;

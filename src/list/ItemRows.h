@@ -1,7 +1,8 @@
 // The item rows of a list, packed: the texts of every row stand one after another
 // in one block, each ended by a NUL, and a row is its mark and where its texts
 // begin. A row costs 16 bytes plus its texts, and emptying or copying the rows
-// moves two blocks, whatever their number.
+// moves two blocks, whatever their number. A change that runs out of memory throws
+// and leaves the rows as they were.
 #pragma once
 
 #include "ItemRow.h"
@@ -45,6 +46,8 @@ private:
     static void ViewsOf(const ItemRow& row, Texts& texts);
     // Puts the texts at the end of the block; a text ends at its first NUL.
     size_t AppendTexts(const Texts& texts);
+    // Room for one more row, so that inserting it cannot fail.
+    void MakeRoomForRow();
     size_t TextsLength(const PackedRow& row) const;
     // The texts of row are no longer needed; once such texts fill half the block,
     // it is made anew from the rows still there.

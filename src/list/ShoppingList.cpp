@@ -1,5 +1,6 @@
 #include "ShoppingList.h"
 
+#include <string>
 #include <utility>
 
 namespace {
@@ -88,6 +89,7 @@ void CShoppingList::ResetClosingRows()
 {
     m_total.Reset();
     m_items.Clear();
+    m_followed = -1;
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
     if (m_observer != nullptr)
@@ -97,6 +99,8 @@ void CShoppingList::ResetClosingRows()
 void CShoppingList::AddItem(const ItemRow& item)
 {
     m_items.Insert(0, item);
+    if (m_followed >= 0)
+        ++m_followed;
     TellInserted(0, 1);
     AddPrice(item.price);
 }
@@ -105,8 +109,9 @@ void CShoppingList::ApplyToItem(int row, const ItemRow& item)
 {
     if (!IsItemRow(row))
         return;
-    m_total.Subtract(m_items.TextView(row, ColumnPrice));
+    const std::wstring oldPrice(m_items.TextView(row, ColumnPrice));
     m_items.SetTexts(row, item);
+    m_total.Subtract(oldPrice);
     TellChanged(row, 1);
     AddPrice(item.price);
 }
@@ -122,6 +127,10 @@ void CShoppingList::RemoveItem(int row)
         return;
     m_total.Subtract(m_items.TextView(row, ColumnPrice));
     m_items.Erase(row);
+    if (m_followed == row)
+        m_followed = -1;
+    else if (m_followed > row)
+        --m_followed;
     TellRemoved(row, 1);
     TellChanged(TotalRow(), 1);
 }
@@ -152,6 +161,12 @@ void CShoppingList::ToggleSpecial(int row)
 int CShoppingList::MoveItem(int from, int to)
 {
     m_items.Move(from, to);
+    if (m_followed == from)
+        m_followed = to;
+    else if (from < m_followed && m_followed <= to)
+        --m_followed;
+    else if (to <= m_followed && m_followed < from)
+        ++m_followed;
     TellRemoved(from, 1);
     TellInserted(to, 1);
     return to;
@@ -182,6 +197,7 @@ void CShoppingList::ClearItems()
     const int removed = ItemCount();
     m_total.Reset();
     m_items.Clear();
+    m_followed = -1;
     TellRemoved(0, removed);
     TellChanged(TotalRow(), 1);
 }
@@ -192,6 +208,7 @@ void CShoppingList::ReplaceItems(CItemRows items)
     for (int row = 0; row < items.Count(); ++row)
         m_total.Add(items.TextView(row, ColumnPrice));
     m_items = std::move(items);
+    m_followed = -1;
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
     if (m_observer != nullptr)
@@ -203,6 +220,8 @@ void CShoppingList::InsertItemsAhead(const CItemRows& items)
     if (items.IsEmpty())
         return;
     m_items.InsertAhead(items);
+    if (m_followed >= 0)
+        m_followed += items.Count();
     for (int row = 0; row < items.Count(); ++row)
         m_total.Add(items.TextView(row, ColumnPrice));
     TellInserted(0, items.Count());

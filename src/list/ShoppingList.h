@@ -52,6 +52,11 @@ public:
     // The first flag becomes the second, any other mark the first flag.
     void ToggleSpecial(int row);
 
+    // One item row followed through every change: its index now, or -1 once it has
+    // been removed, the items cleared or replaced, or when none is followed.
+    void FollowRow(int row) { m_followed = IsItemRow(row) ? row : -1; }
+    int FollowedRow() const { return m_followed; }
+
     // Moves of an item row; each returns the row's new index, or -1 when the
     // row may not move so. The closing rows stay at the end.
     int MoveUp(int row);
@@ -79,5 +84,6 @@ private:
     int m_separatorMark = MarkBang;
     int m_totalMark = MarkBang;
     CRunningTotal m_total;
+    int m_followed = -1;
     CRowsObserver* m_observer = nullptr;
 };

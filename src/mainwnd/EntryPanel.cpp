@@ -28,6 +28,14 @@ void CShoppingDlg::SetEditMode(bool editMode)
     m_btnAdd.SetIcon(editMode ? IDI_EDIT : IDI_ADD, 32, 32);
 }
 
+// Apply goes to whichever row has the focus; once the row that Edit loaded is gone,
+// that would be another item, which the typed texts would overwrite.
+void CShoppingDlg::EndEditWithoutItsRow()
+{
+    if (m_editMode && m_rows.FollowedRow() < 0)
+        SetEditMode(false);
+}
+
 void CShoppingDlg::OnAddButton()
 {
     ItemRow typed = ReadEntryFields();
@@ -56,5 +64,6 @@ void CShoppingDlg::OnEdit()
     m_editQt.SetWindowText(item.quantity);
     m_editLocation.SetWindowText(item.location);
     m_editPrice.SetWindowText(item.price);
+    m_rows.FollowRow(row);
     SetEditMode(true);
 }

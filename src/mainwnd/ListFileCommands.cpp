@@ -4,13 +4,11 @@
 #include "../files/FileStream.h"
 #include "../files/ListBody.h"
 #include "../files/SafeFileWriter.h"
-#include "../files/SystemListFile.h"
 #include "../framework/FileDialog.h"
 #include "../framework/WinApp.h"
 #include "../listview/BulkRowChange.h"
 #include "DataFolder.h"
 
-#include <exception>
 #include <utility>
 
 namespace {
@@ -22,18 +20,6 @@ const FileChoice kListToWrite = {FALSE, L"grl", L"*.grl", L"Gromble List (*.grl)
 const FileChoice kTextExport = {FALSE, L"txt", L"*.txt", L"Text Files (*.txt)|*.txt|"};
 const FileChoice kHtmlExport = {FALSE, L"html", L"*.html", L"Html Files (*.html)|*.html|"};
 
-// Everything is written, or nothing changes on the disk.
-template <class Write>
-bool WriteWholeFile(const CString& path, Write write)
-{
-    try {
-        CSafeFileWriter writer(path);
-        return writer.IsOpen() && write(writer.Stream()) && writer.Commit();
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 }  // namespace
 
 CListFileCommands::CListFileCommands(CDialog& owner, CShoppingList& list, CItemListCtrl& view)
@@ -44,7 +30,7 @@ CListFileCommands::CListFileCommands(CDialog& owner, CShoppingList& list, CItemL
 bool CListFileCommands::AskForFile(const FileChoice& choice, CString& path)
 {
     CFileDialog dialog(choice.open, choice.defaultExtension, choice.initialName,
-                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, choice.filter, nullptr);
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, choice.filter, &m_owner);
     if (dialog.DoModal() != IDOK)
         return false;
     path = dialog.GetPathName();
@@ -128,42 +114,4 @@ void CListFileCommands::ExportText()
 void CListFileCommands::ExportHtml()
 {
     WriteChosenFile(kHtmlExport, &WriteHtmlExport);
-}
-
-CString CListFileCommands::SystemListPath()
-{
-    return DataFilePath(SystemListFileName);
-}
-
-void CListFileCommands::RestoreSystemList(ListFontSettings& settings)
-{
-    m_systemListPath = SystemListPath();
-    try {
-        CFileStream file;
-        if (!file.Open(m_systemListPath, L"rb"))
-            return;
-        CItemRows items;
-        // A damaged file still gives the whole records that stand in it.
-        ReadSystemList(file.Get(), items, settings);
-        file.Close();
-        CBulkRowChange bulk(m_view);
-        m_list.ReplaceItems(std::move(items));
-    } catch (const std::exception&) {
-        // The start goes on with what was read.
-    }
-}
-
-void CListFileCommands::StoreSystemList()
-{
-    // Without its rows the window would store an empty list over the last one.
-    if (m_view.m_hWnd == nullptr || !::IsWindow(m_view.m_hWnd))
-        return;
-    try {
-        const CItemRows& items = m_list.Items();
-        const ListFontSettings font = m_view.GetListFontSettings();
-        const CString path = m_systemListPath.IsEmpty() ? SystemListPath() : m_systemListPath;
-        WriteWholeFile(path, [&](std::FILE* stream) { return WriteSystemList(stream, items, font); });
-    } catch (const std::exception&) {
-        // The window goes on closing; the old file stays as it was.
-    }
 }

@@ -1,10 +1,8 @@
-// The main window's file commands: Open, Attach and Save of list files, the two
-// exports, and the system list file read at start and written at close. Each
-// command asks for its file anew; a file that cannot be read or written changes
-// nothing and is reported.
+// The main window's file commands: Open, Attach and Save of list files and the two
+// exports. Each command asks for its file anew; a file that cannot be read or
+// written changes nothing and is reported.
 #pragma once
 
-#include "../font/ListFont.h"
 #include "../framework/Dialog.h"
 #include "../list/ShoppingList.h"
 #include "../listview/ItemListCtrl.h"
@@ -34,18 +32,6 @@ public:
     void ExportText();
     void ExportHtml();
 
-    // The full path of the system list file in the current folder.
-    static CString SystemListPath();
-    // The system list file's full path, fixed when it was restored.
-    const CString& RestoredSystemListPath() const { return m_systemListPath; }
-
-    // Puts the system list's rows ahead of the list's; settings come in with their
-    // start-up values and leave with those of the file.
-    void RestoreSystemList(ListFontSettings& settings);
-    // Writes the list and the list font over the system list file, or leaves the
-    // old file as it was.
-    void StoreSystemList();
-
 private:
     using RowsWriter = bool (*)(std::FILE*, const CItemRows&);
 
@@ -64,7 +50,4 @@ private:
     CDialog& m_owner;
     CShoppingList& m_list;
     CItemListCtrl& m_view;
-    // The system list file's full path, fixed when it is restored: a file dialog
-    // may change the current folder before the store.
-    CString m_systemListPath;
 };

@@ -19,6 +19,7 @@ void CShoppingDlg::OnDelete()
     if (MessageBox(L"Do you want to delete this item?", L"Warning", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     m_rows.RemoveItem(row);
+    EndEditWithoutItsRow();
 }
 
 void CShoppingDlg::MoveCurrentItem(int (CShoppingList::*move)(int))

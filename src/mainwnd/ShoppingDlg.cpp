@@ -48,6 +48,8 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND(ID_HELP_HELP, OnHelp)
     ON_COMMAND(ID_OPTIONS_TOGGLE_HEADERS, OnToggleHeaders)
     ON_COMMAND(ID_OPTIONS_LIST_FONT, OnChooseListFont)
+    ON_MESSAGE(CSystemListStore::StartNoticeMessage, OnStartNotice)
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     // The file commands: here, carried out by CListFileCommands
     ON_COMMAND(ID_FILE_OPEN, OnOpen)
     ON_COMMAND(ID_FILE_ATTACH, OnAttach)
@@ -79,7 +81,8 @@ CShoppingDlg::CShoppingDlg(CWnd* parent)
     : CHandheldDialog(IDD_GROMBLE_DIALOG, parent),
       m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED))),
-      m_files(*this, m_rows, m_list)
+      m_files(*this, m_rows, m_list),
+      m_systemList(*this, m_rows, m_list)
 {
 }
 
@@ -125,7 +128,7 @@ BOOL CShoppingDlg::OnInitDialog()
     SetDefID(IDC_ADD);
 
     ListFontSettings settings = StartupListFontSettings();
-    m_files.RestoreSystemList(settings);
+    m_systemList.Restore(settings);
     m_list.SetListFont(settings);
     AcceptHandedFiles();
     // The Item field has the focus already; the dialog manager would hand it to the
@@ -136,10 +139,16 @@ BOOL CShoppingDlg::OnInitDialog()
 BOOL CShoppingDlg::DestroyWindow()
 {
     // A later start waits for this one to end rather than hand it a file now.
-    CRunningInstance::UnmarkWindow(m_hWnd, m_files.RestoredSystemListPath());
-    m_files.StoreSystemList();
+    CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.Path());
+    m_systemList.StoreAtClose();
     m_background.Release();
     return CHandheldDialog::DestroyWindow();
+}
+
+void CShoppingDlg::ReportOutOfMemory()
+{
+    MessageBox(L"There is not enough memory to finish this. Gromble stopped it, and the list is as it was before.",
+               L"Warning", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CShoppingDlg::OnSize(UINT, int, int)
@@ -160,7 +169,7 @@ void CShoppingDlg::OnExit()
 
 void CShoppingDlg::OnAbout()
 {
-    CAboutDlg about;
+    CAboutDlg about(this);
     about.DoModal();
 }
 
@@ -194,6 +203,7 @@ void CShoppingDlg::OnNew()
         return;
     CBulkRowChange bulk(m_list);
     m_rows.ClearItems();
+    EndEditWithoutItsRow();
 }
 
 bool CShoppingDlg::AskToClearList()
@@ -203,7 +213,7 @@ bool CShoppingDlg::AskToClearList()
 
 void CShoppingDlg::OnChooseListFont()
 {
-    CFontEditorDlg editor;
+    CFontEditorDlg editor(this);
     editor.m_lf = m_list.GetListFontSettings();
     if (editor.DoModal() != IDOK)
         return;
@@ -213,9 +223,24 @@ void CShoppingDlg::OnChooseListFont()
     m_list.Invalidate();
 }
 
+LRESULT CShoppingDlg::OnStartNotice(WPARAM, LPARAM)
+{
+    m_systemList.ShowStartNotice();
+    return 0;
+}
+
+// The process ends after this without a close.
+LRESULT CShoppingDlg::OnEndSession(WPARAM ending, LPARAM)
+{
+    if (ending)
+        m_systemList.StoreAtSessionEnd();
+    return 0;
+}
+
 void CShoppingDlg::OnOpen()
 {
     m_files.Open();
+    EndEditWithoutItsRow();
 }
 
 void CShoppingDlg::OnAttach()

@@ -13,6 +13,7 @@
 #include "BackgroundSkin.h"
 #include "IconButton.h"
 #include "ListFileCommands.h"
+#include "SystemListStore.h"
 
 class CShoppingDlg : public CHandheldDialog {
 public:
@@ -31,6 +32,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    // Every command leaves the list whole when it runs out of memory; the user hears of it.
+    void ReportOutOfMemory() override;
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -45,6 +48,8 @@ private:
     void OnNew();
     bool AskToClearList();
     void OnChooseListFont();
+    LRESULT OnStartNotice(WPARAM, LPARAM);
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
 
     // The file commands (ShoppingDlg.cpp, carried out by ListFileCommands.cpp)
     void OnOpen();
@@ -59,6 +64,7 @@ private:
     ItemRow ReadEntryFields() const;
     void ResetEntryFields();
     void SetEditMode(bool editMode);
+    void EndEditWithoutItsRow();
 
     // The item menu's commands on the current row (RowCommands.cpp)
     void OnCheck();
@@ -76,7 +82,7 @@ private:
 
     // List files handed to the window: at start, by a later start on the same
     // system list file, or dropped on it (HandedFiles.cpp)
-    static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 1;
+    static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 2;  // WM_APP + 1 is the system list's start notice
     void AcceptHandedFiles();
     void HandFile(const CString& listFile);
     LRESULT OnCopyData(WPARAM sender, LPARAM data);
@@ -102,6 +108,7 @@ private:
     // focused row, for the entry fields and the buttons.
     CAcceleratorTable m_listKeys;
     CAcceleratorTable m_windowKeys;
+    CSystemListStore m_systemList;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
     // The list's column header is shown.

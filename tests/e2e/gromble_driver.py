@@ -351,6 +351,35 @@ class Picture:
         return tuple(self.pixels[at:at + 3])
 
 
+class OwnWineSession:
+    """A Wine prefix and server of the caller's own, for a step that ends every process
+    of its prefix (Wine's end of session): a copy of the tests' prefix, its files
+    hard-linked and its registry copied, removed again at the end."""
+
+    REGISTRY = ("system.reg", "user.reg", "userdef.reg")
+
+    def __init__(self, prefix):
+        self.prefix = prefix
+        self.shared = os.environ["WINEPREFIX"]
+
+    def __enter__(self):
+        shutil.rmtree(self.prefix, ignore_errors=True)
+        run("cp", "-al", self.shared, self.prefix)
+        for name in self.REGISTRY:
+            os.remove(os.path.join(self.prefix, name))
+            shutil.copy2(os.path.join(self.shared, name), os.path.join(self.prefix, name))
+        os.environ["WINEPREFIX"] = self.prefix
+        # Started here, away from the test runner's pipes, which it would otherwise hold.
+        run("wineserver", "-p", check=False)
+        return self
+
+    def __exit__(self, *failure):
+        run("wineserver", "-k", check=False)
+        os.environ["WINEPREFIX"] = self.shared
+        shutil.rmtree(self.prefix, ignore_errors=True)
+        return False
+
+
 def fresh_folder(root, name):
     folder = os.path.join(root, name)
     shutil.rmtree(folder, ignore_errors=True)

@@ -4,7 +4,7 @@ import os
 import sys
 import traceback
 
-from gromble_driver import Gromble, JourneyFailure, fresh_folder
+from gromble_driver import Gromble, JourneyFailure, OwnWineSession, fresh_folder, run
 
 FRESH_SYSTEM_LIST = b"2\n0\n10 0 0 0 1\nTahoma\n"
 FONT_EDITOR = "Gromble List Font Editor"
@@ -133,9 +133,12 @@ def font(app):
 
 
 def damaged_files(app):
+    damaged = b"7\n1\nMilk\n\x00\xff garbage"
     with open(os.path.join(app.folder, "GRSystemList.grl"), "wb") as f:
-        f.write(b"7\n1\nMilk\n\x00\xff garbage")
+        f.write(damaged)
     app.start()
+    app.answer("Warning", "Return")                   # the file is damaged, and kept
+    app.expect_file("GRSystemList.grl.bak", damaged, "the damaged system list kept aside")
     app.add_item("Salt", "1", "Market", "1")
     app.tool_button(1)                                # Open a file that is not there
     app.choose_file("Open", os.path.join(app.folder, "missing.grl"))
@@ -169,6 +172,17 @@ def desktop(app):
     app.close_with_close_box()
     expect_equal(app.file("GRSystemList.grl"), b"3\n0\nTea\n1\nShop\n5\n0\n10 0 0 0 1\nTahoma\n",
                  "the list stored at close")
+
+
+def session_end(app):
+    """Log-off with the window open: the session's end closes nothing, the process just ends."""
+    with OwnWineSession(app.folder + "-wineprefix"):
+        app.start()
+        app.add_item("Bread", "1", "Bakery", "2")
+        run("wineboot", "--end-session", check=False)
+        app.wait_until_closed()
+    expect_equal(app.file("GRSystemList.grl"), b"3\n1\nBread\n1\nBakery\n2\n0\n10 0 0 0 1\nTahoma\n",
+                 "the list stored at the end of the session")
 
 
 GRADIENT_ROWS = os.path.join(os.path.dirname(__file__), "..", "..", "src", "res", "images", "background_rows.txt")
@@ -232,6 +246,9 @@ JOURNEYS = {
     "font": font,
     "damaged_files": damaged_files,
     "desktop": desktop,
+
+
+    "session_end": session_end,
 }
 
 

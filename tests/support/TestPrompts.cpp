@@ -1,5 +1,7 @@
 #include "TestPrompts.h"
 
+#include "FailingAllocation.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,9 +36,12 @@ TestPrompts::~TestPrompts()
     EXPECT_TRUE(m_paths.empty()) << m_paths.size() << " prepared file choices were never asked for";
 }
 
-int TestPrompts::MessageBox(HWND, const wchar_t* text, const wchar_t* caption, UINT type)
+int TestPrompts::MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
 {
-    m_questions.push_back({text ? text : L"", caption ? caption : L"", type});
+    AllocationsSucceed platformBox;
+    m_questions.push_back({text ? text : L"", caption ? caption : L"", type, owner});
+    if (m_answers.empty() && m_acceptNotices && (type & MB_TYPEMASK) == MB_OK)
+        return IDOK;
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected message box: " << Narrow(text ? text : L"");
         return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDNO;
@@ -48,9 +53,10 @@ int TestPrompts::MessageBox(HWND, const wchar_t* text, const wchar_t* caption, U
 
 INT_PTR TestPrompts::ChooseFile(CFileDialog& dialog)
 {
+    AllocationsSucceed platformDialog;
     const OPENFILENAMEW& ofn = dialog.m_ofn;
     m_fileRequests.push_back({dialog.m_bOpenFileDialog, ofn.lpstrDefExt ? ofn.lpstrDefExt : L"", ofn.lpstrFile,
-                              BarSeparated(ofn.lpstrFilter), ofn.Flags});
+                              BarSeparated(ofn.lpstrFilter), ofn.Flags, ofn.hwndOwner});
     if (m_paths.empty()) {
         ADD_FAILURE() << "unexpected file dialog";
         return IDCANCEL;

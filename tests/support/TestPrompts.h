@@ -22,6 +22,7 @@ public:
         std::wstring text;
         std::wstring caption;
         UINT type;
+        HWND owner;
     };
     struct FileRequest {
         bool open;
@@ -29,12 +30,17 @@ public:
         std::wstring initialFileName;
         std::wstring filter;
         DWORD flags;
+        HWND owner;
     };
 
     // The next message box is answered with this button.
     void Answer(int button) { m_answers.push_back(button); }
     // The next file dialog returns this path with IDOK; an empty path cancels it.
     void ChooseFile(const std::wstring& path) { m_paths.push_back(path); }
+    // From now on a message box with an OK button alone is answered OK unprepared.
+    void AcceptNotices() { m_acceptNotices = true; }
+    size_t PendingAnswers() const { return m_answers.size(); }
+    size_t PendingFileChoices() const { return m_paths.size(); }
 
     const std::vector<Question>& Questions() const { return m_questions; }
     const std::vector<FileRequest>& FileRequests() const { return m_fileRequests; }
@@ -44,6 +50,7 @@ public:
 
 private:
     CPrompts* m_previous;
+    bool m_acceptNotices = false;
     std::deque<int> m_answers;
     std::deque<std::wstring> m_paths;
     std::vector<Question> m_questions;

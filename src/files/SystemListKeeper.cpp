@@ -1,0 +1,120 @@
+#include "SystemListKeeper.h"
+
+#include "FileStream.h"
+#include "SafeFileWriter.h"
+#include "SystemListFile.h"
+
+#include <windows.h>
+
+namespace {
+
+bool Exists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// stem and extension, or with " (2)", " (3)" and so on between them: the first name
+// that no file has.
+std::wstring FreeName(const std::wstring& stem, const std::wstring& extension)
+{
+    std::wstring name = stem + extension;
+    for (int number = 2; Exists(name); ++number)
+        name = stem + L" (" + std::to_wstring(number) + L")" + extension;
+    return name;
+}
+
+std::wstring SystemMessage(DWORD error)
+{
+    wchar_t text[512] = L"";
+    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                    text, 512, nullptr);
+    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' '))
+        --length;
+    if (error == ERROR_SUCCESS || length == 0)
+        return L"It could not be opened.";
+    return std::wstring(text, length);
+}
+
+struct PathParts {
+    std::wstring folder;  // with its last backslash
+    std::wstring stem;
+    std::wstring extension;  // with its dot
+};
+
+PathParts SplitPath(const std::wstring& path)
+{
+    const size_t nameStart = path.find_last_of(L"\\/") + 1;
+    size_t stemEnd = path.rfind(L'.');
+    if (stemEnd == std::wstring::npos || stemEnd < nameStart)
+        stemEnd = path.size();
+    return {path.substr(0, nameStart), path.substr(nameStart, stemEnd - nameStart), path.substr(stemEnd)};
+}
+
+std::wstring TemporaryFolder()
+{
+    wchar_t folder[MAX_PATH + 1] = L"";
+    DWORD length = ::GetTempPathW(MAX_PATH + 1, folder);
+    return length > 0 && length <= MAX_PATH ? std::wstring(folder, length) : std::wstring();
+}
+
+}  // namespace
+
+CSystemListKeeper::Found CSystemListKeeper::Restore(const std::wstring& path, CItemRows& items,
+                                                    ListFontSettings& settings)
+{
+    m_path = path;
+    const Found found = Read(items, settings);
+    if (found == Found::Damaged || found == Found::Unreadable)
+        Keep();
+    return found;
+}
+
+CSystemListKeeper::Found CSystemListKeeper::Read(CItemRows& items, ListFontSettings& settings)
+{
+    CFileStream file;
+    if (!file.Open(m_path.c_str(), L"rb")) {
+        const DWORD error = ::GetLastError();
+        if (!Exists(m_path))
+            return Found::Nothing;
+        m_reason = SystemMessage(error);
+        return Found::Unreadable;
+    }
+    switch (ReadSystemList(file.Get(), items, settings)) {
+    case SystemListRead::Whole:
+        return Found::Whole;
+    case SystemListRead::Damaged:
+        return Found::Damaged;
+    case SystemListRead::Failed:
+        break;
+    }
+    items.Clear();
+    m_reason = L"It could not be read to its end.";
+    return Found::Unreadable;
+}
+
+void CSystemListKeeper::Keep()
+{
+    const std::wstring kept = FreeName(m_path, L".bak");
+    // A copy leaves the file in its place until the first store; a file that cannot
+    // be read may still be renamed.
+    if (::CopyFileW(m_path.c_str(), kept.c_str(), TRUE) || ::MoveFileExW(m_path.c_str(), kept.c_str(), 0)) {
+        m_keptAs = kept;
+        return;
+    }
+    // Beside it, or in the temporary folder when its own folder takes no file.
+    const PathParts parts = SplitPath(m_path);
+    m_elsewhere.push_back(FreeName(parts.folder + parts.stem + L".new", parts.extension));
+    const std::wstring temporary = TemporaryFolder();
+    if (!temporary.empty())
+        m_elsewhere.push_back(FreeName(temporary + parts.stem + L".new", parts.extension));
+}
+
+std::wstring CSystemListKeeper::Store(const CItemRows& items, const ListFontSettings& font) const
+{
+    const std::vector<std::wstring> places = m_elsewhere.empty() ? std::vector<std::wstring>{m_path} : m_elsewhere;
+    for (const std::wstring& place : places) {
+        if (WriteWholeFile(place.c_str(), [&](std::FILE* stream) { return WriteSystemList(stream, items, font); }))
+            return place;
+    }
+    return std::wstring();
+}
