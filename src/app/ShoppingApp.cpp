@@ -1,6 +1,7 @@
 #include "ShoppingApp.h"
 
 #include "../framework/Prompts.h"
+#include "../mainwnd/SystemListStore.h"
 #include "../mainwnd/RunningInstance.h"
 #include "../mainwnd/ShoppingDlg.h"
 

@@ -28,7 +28,7 @@ void CShoppingDlg::OpenOnStart(const CString& listFile)
 
 void CShoppingDlg::AcceptHandedFiles()
 {
-    CRunningInstance::MarkWindow(m_hWnd, m_systemList.RestoredPath());
+    CRunningInstance::MarkWindow(m_hWnd, m_systemList.Path());
     ::DragAcceptFiles(m_hWnd, TRUE);
     if (!m_handedFile.IsEmpty())
         HandFile(m_handedFile);

@@ -140,7 +140,7 @@ BOOL CShoppingDlg::OnInitDialog()
 BOOL CShoppingDlg::DestroyWindow()
 {
     // A later start waits for this one to end rather than hand it a file now.
-    CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.RestoredPath());
+    CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.Path());
     m_systemList.StoreAtClose();
     m_background.Release();
     return CHandheldDialog::DestroyWindow();

@@ -82,9 +82,8 @@ private:
     void OnItemMenu();
 
     // List files handed to the window: at start, by a later start on the same
-    // system list file, or dropped on it (HandedFiles.cpp). The system list's notice
-    // at the start is CSystemListStore::StartNoticeMessage, WM_APP + 2.
-    static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 1;
+    // system list file, or dropped on it (HandedFiles.cpp)
+    static constexpr UINT WM_OPEN_HANDED_FILE = WM_APP + 2;  // WM_APP + 1 is the system list's start notice
     void AcceptHandedFiles();
     void HandFile(const CString& listFile);
     LRESULT OnCopyData(WPARAM sender, LPARAM data);
@@ -106,11 +105,11 @@ private:
     CBackgroundSkin m_background;
 
     CListFileCommands m_files;
-    CSystemListStore m_systemList;
     // Every key of the window, for the list; and those that do not act on the
     // focused row, for the entry fields and the buttons.
     CAcceleratorTable m_listKeys;
     CAcceleratorTable m_windowKeys;
+    CSystemListStore m_systemList;
     // The button applies the fields to the current row instead of adding them.
     bool m_editMode = false;
     // The list's column header is shown.

@@ -16,6 +16,7 @@ constexpr UINT kStoreDelay = 3000;
 
 CString CSystemListStore::SystemListPath()
 {
+    // Fixed at the restore: a file dialog may change the current folder before the store.
     return DataFilePath(SystemListFileName);
 }
 

@@ -15,9 +15,8 @@
 
 class CSystemListStore : private CRowsObserver {
 public:
-    // Posted to the window by the restore when it has something to tell; the window's
-    // own messages begin at WM_APP + 1.
-    static constexpr UINT StartNoticeMessage = WM_APP + 2;
+    // Posted to the window by the restore when it has something to tell.
+    static constexpr UINT StartNoticeMessage = WM_APP + 1;
     // The window's timer that starts the store after a change.
     static constexpr UINT_PTR StoreTimerId = 0x4753;
 
@@ -27,11 +26,11 @@ public:
     CSystemListStore(const CSystemListStore&) = delete;
     CSystemListStore& operator=(const CSystemListStore&) = delete;
 
-    // The system list file's full path: in the data folder that the installer
-    // recorded, or else in the current folder.
+    // The full path of the system list file: in the recorded data folder, or else in
+    // the current folder.
     static CString SystemListPath();
-    // The path that the list was restored from; empty before the restore.
-    CString RestoredPath() const { return m_keeper.Path().c_str(); }
+    // The file that the restore read, or would have read.
+    CString Path() const { return CString(m_keeper.Path()); }
 
     // Puts the stored rows into the list; settings come in with their start-up values
     // and leave with those of the file.

@@ -152,17 +152,6 @@ def damaged_files(app):
         raise JourneyFailure("the font after a damaged system list file: %r" % stored)
 
 
-def session_end(app):
-    """Log-off with the window open: the session's end closes nothing, the process just ends."""
-    with OwnWineSession(app.folder + "-wineprefix"):
-        app.start()
-        app.add_item("Bread", "1", "Bakery", "2")
-        run("wineboot", "--end-session", check=False)
-        app.wait_until_closed()
-    expect_equal(app.file("GRSystemList.grl"), b"3\n1\nBread\n1\nBakery\n2\n0\n10 0 0 0 1\nTahoma\n",
-                 "the list stored at the end of the session")
-
-
 def desktop(app):
     """A list file given at start, the keys, the right button, and a second start."""
     for name, data in (("GRSystemList.grl", b"3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n"),
@@ -183,6 +172,17 @@ def desktop(app):
     app.close_with_close_box()
     expect_equal(app.file("GRSystemList.grl"), b"3\n0\nTea\n1\nShop\n5\n0\n10 0 0 0 1\nTahoma\n",
                  "the list stored at close")
+
+
+def session_end(app):
+    """Log-off with the window open: the session's end closes nothing, the process just ends."""
+    with OwnWineSession(app.folder + "-wineprefix"):
+        app.start()
+        app.add_item("Bread", "1", "Bakery", "2")
+        run("wineboot", "--end-session", check=False)
+        app.wait_until_closed()
+    expect_equal(app.file("GRSystemList.grl"), b"3\n1\nBread\n1\nBakery\n2\n0\n10 0 0 0 1\nTahoma\n",
+                 "the list stored at the end of the session")
 
 
 GRADIENT_ROWS = os.path.join(os.path.dirname(__file__), "..", "..", "src", "res", "images", "background_rows.txt")
@@ -245,8 +245,10 @@ JOURNEYS = {
     "files": files,
     "font": font,
     "damaged_files": damaged_files,
-    "session_end": session_end,
     "desktop": desktop,
+
+
+    "session_end": session_end,
 }
 
 
