@@ -10,7 +10,6 @@
 #include "files/FileStream.h"
 #include "files/ListBody.h"
 #include "font/ListFont.h"
-#include "listview/BulkRowChange.h"
 #include "listview/ItemListCtrl.h"
 #include "mainwnd/ShoppingDlg.h"
 #include "res/resource.h"
@@ -74,35 +73,30 @@ HWND ListOf(const CWnd& window)
 }
 
 // The store at close is no command that a message reaches alone: the program's own
-// list control, rows and system list store carry it out here, on a window of the main
-// window's template holding the rows of a list file copies times.
-class StoreRig {
+// rows and system list schedule carry it out here, without a window, on the rows of a
+// list file copies times. No store after a change is ever due: the rig's timer never runs.
+class StoreRig : private CTimer {
 public:
     StoreRig(const std::wstring& listFile, int copies)
     {
-        Expect(m_dialog.Create(), "the store's window could not be created");
-        Expect(m_list.SubclassDlgItem(IDC_LIST, &m_dialog), "the store's list could not be bound");
         CItemRows items;
         CFileStream file;
         Expect(file.Open(listFile.c_str(), L"rb") && ReadListBody(file.Get(), items), "cannot read the list file");
-        m_list.ShowRows(m_rows);
-        ListFontSettings settings = StartupListFontSettings();
-        m_store.Restore(settings);
-        CBulkRowChange bulk(m_list);
+        m_schedule.Restore();
         for (int copy = 0; copy < copies; ++copy)
             m_rows.InsertItemsAhead(items);
     }
-    ~StoreRig() { m_dialog.DestroyWindow(); }
     StoreRig(const StoreRig&) = delete;
     StoreRig& operator=(const StoreRig&) = delete;
 
-    void Store() { m_store.StoreAtClose(); }
+    void Store() { m_schedule.StoreAtClose(); }
 
 private:
-    CDialog m_dialog{IDD_GROMBLE_DIALOG};
+    void Start(UINT) override {}
+    void Stop() override {}
+
     CShoppingList m_rows;
-    CItemListCtrl m_list;
-    CSystemListStore m_store{m_dialog, m_rows, m_list};
+    CSystemListSchedule m_schedule{m_rows, *this};
 };
 
 std::unique_ptr<BenchWindow> CreateMainWindow()
@@ -116,7 +110,7 @@ std::unique_ptr<BenchWindow> CreateMainWindow()
 // beside the next figure: it has figures of its own (MeasureStoreAfterChange).
 void HoldStoreAfterChange(HWND window)
 {
-    ::KillTimer(window, CSystemListStore::StoreTimerId);
+    ::KillTimer(window, TimerStoreAfterChange);
 }
 
 // The command as its menu item sends it, until it has returned and the window has
@@ -490,7 +484,7 @@ void MeasureStoreAfterChange(FigureTable& table, Session& session, int items, in
     for (int run = 0; run < runs; ++run) {
         ::DeleteFileW(system.c_str());
         session.Command(ID_ITEM_CHECK);
-        row.gromble.Add(TimeOnce([&] { ::SendMessageW(window, WM_TIMER, CSystemListStore::StoreTimerId, 0); }));
+        row.gromble.Add(TimeOnce([&] { ::SendMessageW(window, WM_TIMER, TimerStoreAfterChange, 0); }));
         // The thread's file takes the name once it is whole.
         for (int wait = 0; wait < 12000 && ::GetFileAttributesW(system.c_str()) == INVALID_FILE_ATTRIBUTES; ++wait)
             ::Sleep(10);
@@ -765,7 +759,7 @@ void MeasureFittedText(FigureTable& table)
     Expect(dc.CreateCompatibleDC(screen) != FALSE, "no memory context");
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 100, 20);
     ::ReleaseDC(nullptr, screen);
-    const LOGFONTW settings = StartupListFontSettings();
+    const LOGFONTW settings = LogFontOf(StartupListFontSettings());
     HFONT font = ::CreateFontIndirectW(&settings);
     HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
     HGDIOBJ oldFont = ::SelectObject(dc, font);

@@ -2,6 +2,7 @@
 
 #include "font/FontEditorDlg.h"
 #include "font/ListFont.h"
+#include "mainwnd/WindowMessages.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -154,7 +155,7 @@ TEST_F(FontEditor, OffersTheSizesInOrderAndEachFamilyOnceSorted)
 TEST_F(FontEditor, WritesAFaceThatNoFamilyHasIntoTheEditField)
 {
     ListFontSettings settings = StartupListFontSettings();
-    lstrcpyW(settings.lfFaceName, L"No Such Face");
+    settings.face = L"No Such Face";
     Open(settings);
     EXPECT_EQ(::SendMessageW(Control(IDC_FONT_FACE), CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_EQ(TextOf(Control(IDC_FONT_FACE)), L"No Such Face");
@@ -164,24 +165,24 @@ TEST_F(FontEditor, WritesAFaceThatNoFamilyHasIntoTheEditField)
 TEST_F(FontEditor, ChecksTheBoxesFromTheSettings)
 {
     const struct {
-        LONG weight;
-        BYTE italic, underline, quality;
+        int weight;
+        int italic, underline, quality;
         bool bold, italicBox, underlineBox, antialiased;
     } cases[] = {{700, 1, 1, 5, true, true, true, true}, {600, 0, 0, 0, false, false, false, false},
                  {400, 2, 0, 1, false, true, false, true}};  // only exactly 700 is bold
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "weight " << c.weight << ", quality " << int(c.quality));
+        SCOPED_TRACE(testing::Message() << "weight " << c.weight << ", quality " << c.quality);
         ListFontSettings settings = StartupListFontSettings();
-        settings.lfWeight = c.weight;
-        settings.lfItalic = c.italic;
-        settings.lfUnderline = c.underline;
-        settings.lfQuality = c.quality;
+        settings.weight = c.weight;
+        settings.italic = c.italic != 0;
+        settings.underline = c.underline != 0;
+        settings.quality = c.quality;
         Open(settings);
         EXPECT_EQ(Checked(Dialog(), IDC_FONT_BOLD), c.bold);
         EXPECT_EQ(Checked(Dialog(), IDC_FONT_ITALIC), c.italicBox);
         EXPECT_EQ(Checked(Dialog(), IDC_FONT_UNDERLINE), c.underlineBox);
         EXPECT_EQ(Checked(Dialog(), IDC_FONT_ANTIALIASED), c.antialiased);
-        EXPECT_EQ(Settings().lfWeight, c.weight) << "opening changes nothing";
+        EXPECT_EQ(Settings().weight, c.weight) << "opening changes nothing";
     }
 }
 
@@ -190,36 +191,36 @@ TEST_F(FontEditor, EachBoxWritesItsFieldBothWays)
     Open();
     const struct {
         int id;
-        std::function<int(const ListFontSettings&)> field;
+        std::function<int(const LOGFONTW&)> field;
         int checked, unchecked;
     } boxes[] = {
-        {IDC_FONT_BOLD, [](const ListFontSettings& s) { return int(s.lfWeight); }, 700, 400},
-        {IDC_FONT_ITALIC, [](const ListFontSettings& s) { return int(s.lfItalic); }, 1, 0},
-        {IDC_FONT_UNDERLINE, [](const ListFontSettings& s) { return int(s.lfUnderline); }, 1, 0},
+        {IDC_FONT_BOLD, [](const LOGFONTW& s) { return int(s.lfWeight); }, 700, 400},
+        {IDC_FONT_ITALIC, [](const LOGFONTW& s) { return int(s.lfItalic); }, 1, 0},
+        {IDC_FONT_UNDERLINE, [](const LOGFONTW& s) { return int(s.lfUnderline); }, 1, 0},
         // Antialiased starts checked: off gives 0, on again gives 5, never the start-up 4.
-        {IDC_FONT_ANTIALIASED, [](const ListFontSettings& s) { return int(s.lfQuality); }, 5, 0},
+        {IDC_FONT_ANTIALIASED, [](const LOGFONTW& s) { return int(s.lfQuality); }, 5, 0},
     };
     for (const auto& box : boxes) {
         SCOPED_TRACE(testing::Message() << "box " << box.id);
         for (int click = 0; click < 2; ++click) {
             Click(Dialog(), box.id);
             int expected = Checked(Dialog(), box.id) ? box.checked : box.unchecked;
-            EXPECT_EQ(box.field(Settings()), expected);
+            EXPECT_EQ(box.field(LogFontOf(Settings())), expected);
             EXPECT_EQ(box.field(Preview()), expected) << "the preview follows at once";
         }
     }
     EXPECT_TRUE(Checked(Dialog(), IDC_FONT_ANTIALIASED));
-    EXPECT_EQ(Settings().lfQuality, CLEARTYPE_QUALITY);
+    EXPECT_EQ(Settings().quality, FontQualityClearType);
 }
 
 TEST_F(FontEditor, PickingASizeSetsTheHeightAtOnce)
 {
     Open();
     Pick(Dialog(), IDC_FONT_SIZE, 10);
-    EXPECT_EQ(Settings().lfHeight, 36);
+    EXPECT_EQ(Settings().height, 36);
     EXPECT_EQ(Preview().lfHeight, 36);
     Pick(Dialog(), IDC_FONT_SIZE, -1);
-    EXPECT_EQ(Settings().lfHeight, 36) << "a notification without a selection changes nothing";
+    EXPECT_EQ(Settings().height, 36) << "a notification without a selection changes nothing";
 }
 
 TEST_F(FontEditor, TakesATypedSizeOnlyWhenItIsAboveZero)
@@ -233,7 +234,7 @@ TEST_F(FontEditor, TakesATypedSizeOnlyWhenItIsAboveZero)
         Open();
         HGDIOBJ before = PreviewFont(Dialog());
         Type(Dialog(), IDC_FONT_SIZE, c.typed);
-        EXPECT_EQ(Settings().lfHeight, c.height);
+        EXPECT_EQ(Settings().height, c.height);
         EXPECT_EQ(Preview().lfHeight, c.height);
         if (c.height == 10) {
             EXPECT_EQ(PreviewFont(Dialog()), before) << "an ignored size leaves the preview as it was";
@@ -247,15 +248,15 @@ TEST_F(FontEditor, TakesAFacePickedOrTypedAsItStands)
     std::vector<std::wstring> faces = ListTexts(Control(IDC_FONT_FACE));
     ASSERT_GE(faces.size(), 2u);
     Pick(Dialog(), IDC_FONT_FACE, 0);
-    EXPECT_EQ(std::wstring(Settings().lfFaceName), faces[0]);
+    EXPECT_EQ(Settings().face, faces[0]);
     EXPECT_EQ(std::wstring(Preview().lfFaceName), faces[0]);
     for (const wchar_t* typed : {L"Courier New", L"No Such Face", L""}) {
         Type(Dialog(), IDC_FONT_FACE, typed);
-        EXPECT_STREQ(Settings().lfFaceName, typed);
+        EXPECT_EQ(Settings().face, typed);
         EXPECT_STREQ(Preview().lfFaceName, typed);
     }
     Pick(Dialog(), IDC_FONT_FACE, -1);
-    EXPECT_STREQ(Settings().lfFaceName, L"") << "a notification without a selection changes nothing";
+    EXPECT_EQ(Settings().face, L"") << "a notification without a selection changes nothing";
 }
 
 TEST_F(FontEditor, CutsALongTypedFaceNameToWhatTheFieldHolds)
@@ -263,15 +264,14 @@ TEST_F(FontEditor, CutsALongTypedFaceNameToWhatTheFieldHolds)
     Open();
     const std::wstring forty = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
     Type(Dialog(), IDC_FONT_FACE, forty);
-    EXPECT_EQ(std::wstring(Settings().lfFaceName), forty.substr(0, 31));
-    EXPECT_EQ(Settings().lfFaceName[31], L'\0');
+    EXPECT_EQ(Settings().face, forty.substr(0, 31));
     EXPECT_EQ(TextOf(Control(IDC_FONT_FACE)), forty) << "the edit field keeps what was typed";
     EXPECT_EQ(std::wstring(Preview().lfFaceName), forty.substr(0, 31));
 
     // Thirty letters and a character beyond the 16-bit range: its pair does not fit.
     const std::wstring split = forty.substr(0, 30) + L"\xD83D\xDE00";
     Type(Dialog(), IDC_FONT_FACE, split);
-    EXPECT_EQ(std::wstring(Settings().lfFaceName), forty.substr(0, 30));
+    EXPECT_EQ(Settings().face, forty.substr(0, 30));
 }
 
 TEST_F(FontEditor, HoldsOnePreviewFontAtATimeAndReleasesItWithTheDialog)
@@ -301,19 +301,11 @@ TEST_F(FontEditor, HoldsOnePreviewFontAtATimeAndReleasesItWithTheDialog)
 TEST_F(FontEditor, KeepsAWeightItCannotShowWhenBoldIsUntouched)
 {
     ListFontSettings settings = StartupListFontSettings();
-    settings.lfWeight = 600;
+    settings.weight = 600;
     Open(settings);
     EXPECT_FALSE(Checked(Dialog(), IDC_FONT_BOLD));
     Click(Dialog(), IDC_FONT_ITALIC);
-    EXPECT_EQ(Settings().lfWeight, 600);
-}
-
-TEST(ListFontWithoutAFont, DescribesTheStartUpSettings)
-{
-    const CListFont none;
-    const ListFontSettings settings = none.Settings();
-    const ListFontSettings startup = StartupListFontSettings();
-    EXPECT_EQ(std::memcmp(&settings, &startup, sizeof(settings)), 0);
+    EXPECT_EQ(Settings().weight, 600);
 }
 
 TEST_F(FontEditor, ShowsItsControlsInReadingOrderWithinItsOwnSize)
@@ -472,7 +464,7 @@ TEST_F(FontEditorCommand, ApplyTwiceLeavesTheChangesOfBoth)
         Click(editor, IDC_FONT_ITALIC);
         return IDOK;
     });
-    EXPECT_TRUE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "the font is stored a few seconds later";
+    EXPECT_TRUE(::KillTimer(Window(), TimerStoreAfterChange)) << "the font is stored a few seconds later";
     EXPECT_EQ(StoredFontLines(), (std::vector<std::string>{"14 1 1 0 1", "Tahoma"}));
 }
 

@@ -3,7 +3,7 @@
 // list file.
 #include "support/FileCommandTest.h"
 
-#include "mainwnd/SystemListStore.h"
+#include "mainwnd/SystemListSchedule.h"
 #include "mainwnd/RunningInstance.h"
 #include "res/resource.h"
 
@@ -80,7 +80,7 @@ protected:
     void SetUp() override
     {
         HandedFile::SetUp();
-        m_instance = std::make_unique<CRunningInstance>(CSystemListStore::SystemListPath());
+        m_instance = std::make_unique<CRunningInstance>(CSystemListSchedule::SystemListPath());
         ASSERT_EQ(m_instance->ClaimOrHandOver(L""), CRunningInstance::Claimed);
     }
     void TearDown() override

@@ -70,7 +70,7 @@ class StartupFont : public CFont {
 public:
     StartupFont()
     {
-        ListFontSettings settings = StartupListFontSettings();
+        const LOGFONTW settings = LogFontOf(StartupListFontSettings());
         CreateFontIndirect(&settings);
     }
 };
@@ -142,7 +142,7 @@ protected:
     static COLORREF Highlight() { return ::GetSysColor(COLOR_HIGHLIGHT); }
 };
 
-TEST_F(ListDrawing, FocusedRowIsHighlightedFromTheLabelAndItsMarkLeftAlone)
+TEST_F(ListDrawing, FocusedRowIsHighlightedFromTheLabelAndItsMarkStandsOnTheListsBackground)
 {
     PutItem({MarkBang, L"Milk", L"1", L"Market", L"3"});
     FocusRow(0);
@@ -157,10 +157,10 @@ TEST_F(ListDrawing, FocusedRowIsHighlightedFromTheLabelAndItsMarkLeftAlone)
     EXPECT_EQ(canvas.CountOf(Highlight(), CRect(label.left, bounds.top, label.left + 1, bounds.bottom)), bounds.Height());
     EXPECT_EQ(canvas.CountOf(Highlight(), CRect(bounds.right - 1, bounds.top, bounds.right, bounds.bottom)), bounds.Height());
     EXPECT_GT(canvas.CountOf(::GetSysColor(COLOR_HIGHLIGHTTEXT), highlight), 0) << "texts in the highlight's colour";
-    Canvas mark = MakeCanvas();
+    Canvas mark = MakeCanvas(ListBackColor);
     DrawMark(mark, 0, MarkBang);
     EXPECT_EQ(canvas.Differences(mark, markArea), 0)
-        << "left of the label only the mark, on what was there before";
+        << "left of the label only the mark, on the list's own background, whatever was there before";
     EXPECT_EQ(canvas.Pixel(bounds.right, bounds.top), kUntouched);
 }
 
@@ -219,7 +219,7 @@ TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
     int narrowSpace = narrow.DC().GetTextExtent(L" ", 1).cx;
     Draw(narrow, 0);
 
-    LOGFONTW large = StartupListFontSettings();
+    LOGFONTW large = LogFontOf(StartupListFontSettings());
     large.lfHeight = 36;
     CFont largeFont;
     ASSERT_TRUE(largeFont.CreateFontIndirect(&large));

@@ -171,19 +171,19 @@ TEST_F(MainWindowStart, DrawsTheListInTheStartUpFont)
 TEST(ListFontObject, HoldsOneFontAtATime)
 {
     CListFont font;
-    EXPECT_EQ(font.Settings().lfHeight, StartupListFontSettings().lfHeight) << "no font yet: the start-up settings";
+    EXPECT_TRUE(font.Settings() == StartupListFontSettings()) << "no font yet: the start-up settings";
     ListFontSettings settings = StartupListFontSettings();
     ASSERT_TRUE(font.Create(settings));
     HGDIOBJ first = font.GetSafeHandle();
-    settings.lfHeight = 14;
+    settings.height = 14;
     ASSERT_TRUE(font.Create(settings));
     HGDIOBJ second = font.GetSafeHandle();
     EXPECT_NE(second, first);
     EXPECT_EQ(::GetObjectType(first), 0u) << "the first font was released";
     EXPECT_EQ(::GetObjectType(second), static_cast<DWORD>(OBJ_FONT));
-    EXPECT_EQ(font.Settings().lfHeight, 14);
+    EXPECT_EQ(font.Settings().height, 14);
 
-    lstrcpyW(settings.lfFaceName, L"No Such Face Anywhere");
+    settings.face = L"No Such Face Anywhere";
     font.Create(settings);
     EXPECT_NE(font.GetSafeHandle(), nullptr) << "the platform maps an unknown face to another font";
 }

@@ -1,6 +1,7 @@
 #include "support/FileCommandTest.h"
 
-#include "files/SystemListFile.h"
+#include "files/SystemListFormat.h"
+#include "mainwnd/WindowMessages.h"
 
 #include <commctrl.h>
 
@@ -55,7 +56,7 @@ protected:
     // would take seconds.
     void TakeStartNotice()
     {
-        const UINT notice = CSystemListStore::StartNoticeMessage;
+        const UINT notice = WM_SHOW_START_NOTICE;
         MSG msg;
         while (::PeekMessageW(&msg, Window(), notice, notice, PM_REMOVE))
             ::DispatchMessageW(&msg);
@@ -115,10 +116,10 @@ TEST_F(SystemList, ARestartBringsBackTheRowsAndABoldUnderlinedFont)
 TEST(SystemListFile, KeepsOnlyWhatTheFontLineCanSay)
 {
     ListFontSettings font = StartupListFontSettings();
-    font.lfWeight = 600;
-    font.lfItalic = 1;
-    font.lfQuality = 5;
-    lstrcpyW(font.lfFaceName, L"Arial");
+    font.weight = 600;
+    font.italic = true;
+    font.quality = FontQualityClearType;
+    font.face = L"Arial";
     std::FILE* stream = std::tmpfile();
     ASSERT_NE(stream, nullptr);
     ASSERT_TRUE(WriteSystemList(stream, {}, font));
@@ -130,13 +131,13 @@ TEST(SystemListFile, KeepsOnlyWhatTheFontLineCanSay)
     std::rewind(stream);
     CItemRows items;
     ListFontSettings read = StartupListFontSettings();
-    read.lfQuality = 0;
+    read.quality = FontQualityDefault;
     EXPECT_EQ(ReadSystemList(stream, items, read), SystemListRead::Whole);
     std::fclose(stream);
-    EXPECT_EQ(read.lfWeight, 400);
-    EXPECT_EQ(read.lfItalic, 1);
-    EXPECT_EQ(read.lfQuality, 4) << "antialiased comes back as quality 4";
-    EXPECT_STREQ(read.lfFaceName, L"Arial");
+    EXPECT_EQ(read.weight, FontWeightNormal);
+    EXPECT_TRUE(read.italic);
+    EXPECT_EQ(read.quality, FontQualityAntialiased) << "antialiased comes back as quality 4";
+    EXPECT_EQ(read.face, L"Arial");
 }
 
 TEST_F(SystemList, CutsALongFaceNameAndKeepsQualityWhenTheLineSaysNothing)
@@ -255,17 +256,25 @@ TEST_F(SystemList, AFailedStoreShowsNothingAndKeepsTheOldFile)
 // disk while the window stays open, written from a copy of the rows on a thread.
 TEST_F(SystemList, AChangeIsStoredAFewSecondsLaterWhileTheWindowStaysOpen)
 {
-    EXPECT_FALSE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "the start changed nothing";
+    EXPECT_FALSE(::KillTimer(Window(), TimerStoreAfterChange)) << "the start changed nothing";
     PutItem({1, L"Milk", L"2", L"Market", L"3"});
-    ASSERT_TRUE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "the store waits for more changes";
+    ASSERT_TRUE(::KillTimer(Window(), TimerStoreAfterChange)) << "the store waits for more changes";
     EXPECT_EQ(ReadBytes(File()), "");
 
-    ::SendMessageW(Window(), WM_TIMER, CSystemListStore::StoreTimerId, 0);  // as the timer does
+    ::SendMessageW(Window(), WM_TIMER, TimerStoreAfterChange, 0);  // as the timer does
     const std::string milk = "3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n";
     for (int wait = 0; wait < 2000 && ReadBytes(File()) != milk; ++wait)
         ::Sleep(10);
     EXPECT_EQ(ReadBytes(File()), milk);
-    EXPECT_FALSE(::KillTimer(Window(), CSystemListStore::StoreTimerId)) << "nothing more to store";
+    // The timer comes back to look at the store once its thread has ended; then it
+    // finds nothing more to store and stays off.
+    bool timerOn = true;
+    for (int tick = 0; tick < 200 && timerOn; ++tick) {
+        ::Sleep(10);
+        ::SendMessageW(Window(), WM_TIMER, TimerStoreAfterChange, 0);
+        timerOn = ::KillTimer(Window(), TimerStoreAfterChange) != FALSE;
+    }
+    EXPECT_FALSE(timerOn) << "nothing more to store";
     CloseWindow();
     EXPECT_EQ(FolderEntries(m_folder->Path()), std::vector<std::wstring>{L"GRSystemList.grl"});
 }

@@ -1,9 +1,9 @@
 #include "ShoppingApp.h"
 
-#include "../framework/Prompts.h"
-#include "../mainwnd/SystemListStore.h"
 #include "../mainwnd/RunningInstance.h"
 #include "../mainwnd/ShoppingDlg.h"
+#include "../mainwnd/SystemListSchedule.h"
+#include "../mainwnd/Warnings.h"
 
 #include <shellapi.h>
 
@@ -28,7 +28,7 @@ CString ListFileArgument()
 BOOL CShoppingApp::InitInstance()
 {
     const CString listFile = ListFileArgument();
-    const CString systemList = CSystemListStore::SystemListPath();
+    const CString systemList = CSystemListSchedule::SystemListPath();
     CRunningInstance instance(systemList);
     switch (instance.ClaimOrHandOver(listFile)) {
     case CRunningInstance::Claimed:
@@ -36,10 +36,8 @@ BOOL CShoppingApp::InitInstance()
     case CRunningInstance::HandedOver:
         return FALSE;
     case CRunningInstance::NotAnswering:
-        AfxPrompts().MessageBox(nullptr,
-                                CString(L"Gromble is already running on the list\n") + systemList +
-                                    CString(L"\nbut does not answer. Nothing was opened; try again later."),
-                                L"Warning", MB_OK | MB_ICONEXCLAMATION);
+        ShowWarning(nullptr, CString(L"Gromble is already running on the list\n") + systemList +
+                                 L"\nbut does not answer. Nothing was opened; try again later.");
         return FALSE;
     }
 
@@ -49,4 +47,10 @@ BOOL CShoppingApp::InitInstance()
     dialog.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;
+}
+
+void CShoppingApp::ReportFailure(const CFailure& failure)
+{
+    const CString what = failure.outOfMemory ? CString(L"There is not enough memory.") : failure.what;
+    ShowWarning(nullptr, CString(L"Gromble stopped:\n") + what);
 }

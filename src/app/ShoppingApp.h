@@ -6,4 +6,6 @@
 class CShoppingApp : public CWinApp {
 public:
     BOOL InitInstance() override;
+    // Start-up failed outside the window: the user hears why Gromble ends.
+    void ReportFailure(const CFailure& failure) override;
 };

@@ -35,7 +35,7 @@ const HtmlCell kHtmlItemCells[ItemColumnCount] = {
 };
 
 // "Yes" for a ticked row, "No" for every other mark.
-const char* CheckWord(int mark)
+const char* CheckWord(ItemMark mark)
 {
     return mark > MarkTick ? "No" : "Yes";
 }

@@ -12,8 +12,6 @@ namespace {
 // The fewest bytes a record can take: a mark and five line ends.
 constexpr size_t kSmallestRecord = 6;
 
-constexpr ItemColumn kColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
-
 // The texts of one record, kept from one record to the next so that reading
 // makes no new strings.
 struct RecordTexts {
@@ -21,14 +19,15 @@ struct RecordTexts {
     CItemRows::Texts views;
 };
 
-bool ReadItem(CTextReader& text, RecordTexts& record, int& mark)
+bool ReadItem(CTextReader& text, RecordTexts& record, ItemMark& mark)
 {
-    mark = 0;
-    text.ReadDecimal(mark);
+    int number = 0;
+    text.ReadDecimal(number);
+    mark = static_cast<ItemMark>(number);
     std::string_view line;
     if (!text.ReadLine(line))  // the rest of the mark's line
         return false;
-    for (ItemColumn column : kColumns) {
+    for (ItemColumn column : ItemColumns) {
         if (!text.ReadLine(line))
             return false;
         WidenText(line.data(), line.size(), record.texts[column], text.Encoding());
@@ -100,7 +99,7 @@ bool ReadListBody(CTextReader& text, CItemRows& items)
         const long long fit = static_cast<long long>(text.Remaining() / kSmallestRecord);
         items.Reserve(static_cast<size_t>(std::max(0LL, std::min(announced, fit))), text.Remaining());
         RecordTexts record;
-        int mark = 0;
+        ItemMark mark = MarkTick;
         while (items.Count() < announced && items.Count() < INT_MAX && ReadItem(text, record, mark))
             items.Append(mark, record.views);
     } catch (const std::exception&) {  // memory ran out

@@ -13,27 +13,6 @@ constexpr const wchar_t* kSizes[] = {L"8", L"9", L"10", L"11", L"12", L"14", L"1
 
 constexpr wchar_t kPreviewText[] = L"Gromble 1.5";
 
-// The face box's edit field takes any length; lfFaceName holds 31 characters and the
-// terminator. A longer name is cut, and never between the halves of a surrogate pair.
-void SetFaceName(ListFontSettings& settings, const CString& face)
-{
-    constexpr size_t kCapacity = LF_FACESIZE - 1;
-    size_t length = static_cast<size_t>(face.GetLength());
-    if (length > kCapacity) {
-        length = kCapacity;
-        if (IS_HIGH_SURROGATE(face.GetAt(static_cast<int>(length) - 1)))
-            --length;
-    }
-    wmemcpy(settings.lfFaceName, face.GetString(), length);
-    wmemset(settings.lfFaceName + length, L'\0', LF_FACESIZE - length);
-}
-
-// The settings' face name, read within its field even if the caller left no terminator.
-CString FaceNameOf(const ListFontSettings& settings)
-{
-    return CString(settings.lfFaceName, static_cast<int>(wcsnlen(settings.lfFaceName, LF_FACESIZE)));
-}
-
 UINT CheckState(bool checked)
 {
     return checked ? BST_CHECKED : BST_UNCHECKED;
@@ -53,7 +32,7 @@ BEGIN_MESSAGE_MAP(CFontEditorDlg, CDialog)
 END_MESSAGE_MAP()
 
 CFontEditorDlg::CFontEditorDlg(CWnd* parent)
-    : CDialog(IDD_FONTEDITOR, parent), m_lf(), m_strPreview(kPreviewText)
+    : CDialog(IDD_FONTEDITOR, parent), m_strPreview(kPreviewText)
 {
 }
 
@@ -85,7 +64,7 @@ BOOL CFontEditorDlg::OnInitDialog()
         ::EnumFontFamiliesW(dc, nullptr, &CFontEditorDlg::EnumFaceProc, reinterpret_cast<LPARAM>(this));
     }
 
-    CString face = FaceNameOf(m_lf);
+    const CString face(m_lf.face);
     int faceIndex = m_comboFace.FindStringExact(-1, face);
     if (faceIndex != CB_ERR)
         m_comboFace.SetCurSel(faceIndex);
@@ -93,13 +72,13 @@ BOOL CFontEditorDlg::OnInitDialog()
         m_comboFace.SetWindowText(face);
 
     CString size;
-    size.Format(L"%d", static_cast<int>(m_lf.lfHeight));
+    size.Format(L"%d", m_lf.height);
     m_comboSize.SetWindowText(size);
 
-    CheckDlgButton(IDC_FONT_BOLD, CheckState(m_lf.lfWeight == FW_BOLD));
-    CheckDlgButton(IDC_FONT_ITALIC, CheckState(m_lf.lfItalic != 0));
-    CheckDlgButton(IDC_FONT_UNDERLINE, CheckState(m_lf.lfUnderline != 0));
-    CheckDlgButton(IDC_FONT_ANTIALIASED, CheckState(m_lf.lfQuality != 0));
+    CheckDlgButton(IDC_FONT_BOLD, CheckState(m_lf.weight == FontWeightBold));
+    CheckDlgButton(IDC_FONT_ITALIC, CheckState(m_lf.italic));
+    CheckDlgButton(IDC_FONT_UNDERLINE, CheckState(m_lf.underline));
+    CheckDlgButton(IDC_FONT_ANTIALIASED, CheckState(m_lf.quality != FontQualityDefault));
 
     UpdatePreview();
     return TRUE;
@@ -121,7 +100,8 @@ int CALLBACK CFontEditorDlg::EnumFaceProc(const LOGFONTW* font, const TEXTMETRIC
 void CFontEditorDlg::UpdatePreview()
 {
     CFont font;
-    if (!font.CreateFontIndirect(&m_lf))
+    const LOGFONTW description = LogFontOf(m_lf);
+    if (!font.CreateFontIndirect(&description))
         return;
     CFont previous(std::move(m_fontPreview));
     m_fontPreview = std::move(font);
@@ -131,25 +111,25 @@ void CFontEditorDlg::UpdatePreview()
 
 void CFontEditorDlg::OnBold()
 {
-    m_lf.lfWeight = IsDlgButtonChecked(IDC_FONT_BOLD) == BST_CHECKED ? FW_BOLD : FW_NORMAL;
+    m_lf.weight = IsDlgButtonChecked(IDC_FONT_BOLD) == BST_CHECKED ? FontWeightBold : FontWeightNormal;
     UpdatePreview();
 }
 
 void CFontEditorDlg::OnItalic()
 {
-    m_lf.lfItalic = IsDlgButtonChecked(IDC_FONT_ITALIC) == BST_CHECKED ? 1 : 0;
+    m_lf.italic = IsDlgButtonChecked(IDC_FONT_ITALIC) == BST_CHECKED;
     UpdatePreview();
 }
 
 void CFontEditorDlg::OnUnderline()
 {
-    m_lf.lfUnderline = IsDlgButtonChecked(IDC_FONT_UNDERLINE) == BST_CHECKED ? 1 : 0;
+    m_lf.underline = IsDlgButtonChecked(IDC_FONT_UNDERLINE) == BST_CHECKED;
     UpdatePreview();
 }
 
 void CFontEditorDlg::OnAntialiased()
 {
-    m_lf.lfQuality = IsDlgButtonChecked(IDC_FONT_ANTIALIASED) == BST_CHECKED ? CLEARTYPE_QUALITY : DEFAULT_QUALITY;
+    m_lf.quality = IsDlgButtonChecked(IDC_FONT_ANTIALIASED) == BST_CHECKED ? FontQualityClearType : FontQualityDefault;
     UpdatePreview();
 }
 
@@ -161,7 +141,7 @@ void CFontEditorDlg::OnSizeSelChange()
     // The edit field still shows the old size while this notification runs.
     CString size;
     m_comboSize.GetLBText(index, size);
-    m_lf.lfHeight = _wtoi(size);
+    m_lf.height = _wtoi(size);
     UpdatePreview();
 }
 
@@ -170,13 +150,13 @@ void CFontEditorDlg::OnSizeEditChange()
     int height = _wtoi(m_comboSize.GetWindowText());
     if (height <= 0)
         return;
-    m_lf.lfHeight = height;
+    m_lf.height = height;
     UpdatePreview();
 }
 
 void CFontEditorDlg::OnFaceEditChange()
 {
-    SetFaceName(m_lf, m_comboFace.GetWindowText());
+    m_lf.face = FittedFaceName(m_comboFace.GetWindowText().str());
     UpdatePreview();
 }
 
@@ -187,6 +167,6 @@ void CFontEditorDlg::OnFaceSelChange()
         return;
     CString face;
     m_comboFace.GetLBText(index, face);
-    SetFaceName(m_lf, face);
+    m_lf.face = FittedFaceName(face.str());
     UpdatePreview();
 }

@@ -1,26 +1,32 @@
 #include "ListFont.h"
 
-ListFontSettings StartupListFontSettings()
+#include <algorithm>
+
+static_assert(FontQualityDefault == DEFAULT_QUALITY && FontQualityAntialiased == ANTIALIASED_QUALITY &&
+              FontQualityClearType == CLEARTYPE_QUALITY);
+static_assert(FontWeightNormal == FW_NORMAL && FontWeightBold == FW_BOLD);
+static_assert(FontFaceLengthLimit == LF_FACESIZE - 1);
+
+LOGFONTW LogFontOf(const ListFontSettings& settings)
 {
-    ListFontSettings settings = {};
-    settings.lfHeight = 10;
-    settings.lfWeight = FW_NORMAL;
-    settings.lfCharSet = ANSI_CHARSET;
-    settings.lfQuality = ANTIALIASED_QUALITY;
-    settings.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
-    lstrcpynW(settings.lfFaceName, L"Tahoma", LF_FACESIZE);
-    return settings;
+    LOGFONTW font = {};
+    font.lfHeight = settings.height;
+    font.lfWeight = settings.weight;
+    font.lfItalic = settings.italic ? 1 : 0;
+    font.lfUnderline = settings.underline ? 1 : 0;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfQuality = static_cast<BYTE>(settings.quality);
+    font.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
+    const std::wstring face = FittedFaceName(settings.face);
+    std::copy(face.begin(), face.end(), font.lfFaceName);
+    return font;
 }
 
 bool CListFont::Create(const ListFontSettings& settings)
 {
-    return m_font.CreateFontIndirect(&settings) != FALSE;
-}
-
-ListFontSettings CListFont::Settings() const
-{
-    ListFontSettings settings = {};
-    if (m_font.GetLogFont(&settings) != static_cast<int>(sizeof(settings)))
-        return StartupListFontSettings();
-    return settings;
+    const LOGFONTW description = LogFontOf(settings);
+    if (!m_font.CreateFontIndirect(&description))
+        return false;
+    m_settings = settings;
+    return true;
 }

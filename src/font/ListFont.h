@@ -1,22 +1,22 @@
-// The font the list's rows are drawn in: its description and the font made from it.
+// The font made from the list font's settings, which the list control draws its rows in.
 #pragma once
 
 #include "../framework/Gdi.h"
+#include "ListFontSettings.h"
 
-using ListFontSettings = LOGFONTW;
-
-// Tahoma, a 10-pixel cell, regular weight, antialiased.
-ListFontSettings StartupListFontSettings();
+// The platform's description of the font that settings describe.
+LOGFONTW LogFontOf(const ListFontSettings& settings);
 
 class CListFont {
 public:
     // Makes the font from settings; when none can be made the font held stays.
     bool Create(const ListFontSettings& settings);
-    // The description of the font held, or the start-up settings when none is held.
-    ListFontSettings Settings() const;
+    // The settings of the font held, or the start-up settings when none is held.
+    const ListFontSettings& Settings() const { return m_settings; }
     HFONT GetSafeHandle() const { return m_font; }
     bool IsEmpty() const { return m_font.IsEmpty(); }
 
 private:
     CFont m_font;
+    ListFontSettings m_settings = StartupListFontSettings();
 };

@@ -11,21 +11,6 @@ std::vector<ACCEL> CAcceleratorTable::LoadKeys(UINT resourceId)
     return keys;
 }
 
-BOOL CAcceleratorTable::Translate(HWND target, MSG* msg) const
-{
-    // Wine's default handling takes a release of Alt with no other key seen in between
-    // as the way into the window's menu: the table's own Alt keys are never seen there.
-    thread_local bool ranAltKey = false;
-    if ((msg->message == WM_SYSKEYUP || msg->message == WM_KEYUP) && msg->wParam == VK_MENU && ranAltKey) {
-        ranAltKey = false;
-        return TRUE;
-    }
-    if (IsEmpty() || !::TranslateAcceleratorW(target, GetSafeHandle(), msg))
-        return FALSE;
-    ranAltKey = msg->message == WM_SYSKEYDOWN;
-    return TRUE;
-}
-
 BOOL CAcceleratorTable::Create(const std::vector<ACCEL>& keys)
 {
     if (keys.empty())

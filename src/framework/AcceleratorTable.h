@@ -20,7 +20,9 @@ public:
     BOOL Create(const std::vector<ACCEL>& keys);
 
     // Sends target the WM_COMMAND of a key the table holds (the high word of its
-    // wParam 1, as from a key); true when the message was such a key, or the release
-    // of the Alt key after a key with Alt that the table ran.
-    BOOL Translate(HWND target, MSG* msg) const;
+    // wParam 1, as from a key); true when the message was such a key.
+    BOOL Translate(HWND target, MSG* msg) const
+    {
+        return !IsEmpty() && ::TranslateAcceleratorW(target, GetSafeHandle(), msg);
+    }
 };

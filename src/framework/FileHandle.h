@@ -1,14 +1,9 @@
 // CFileHandle: owns a handle that CreateFileW opened and closes it once.
 #pragma once
 
-#include "Handle.h"
+#include "KernelObject.h"
 
-struct CFileHandleTraits {
-    using Handle = HANDLE;
-    static BOOL Release(HANDLE file) { return ::CloseHandle(file); }
-};
-
-class CFileHandle : public CHandle<CFileHandleTraits> {
+class CFileHandle : public CHandle<CKernelObjectTraits> {
 public:
     // CreateFileW; FALSE, with the platform's error, when nothing was opened.
     BOOL Create(const wchar_t* path, DWORD access, DWORD share, DWORD disposition, DWORD flagsAndAttributes)

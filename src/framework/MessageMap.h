@@ -4,7 +4,8 @@
 // no member-function pointer is ever cast.
 //
 //   BEGIN_MESSAGE_MAP(CMyDlg, CDialog)
-//       ON_COMMAND(ID_FILE_NEW, OnNew)          // void OnNew()
+//       ON_COMMAND(ID_FILE_NEW, OnNew)                  // void CMyDlg::OnNew()
+//       ON_COMMAND_FOR(ID_FILE_OPEN, m_files, OnOpen)   // void (type of m_files)::OnOpen()
 //   END_MESSAGE_MAP()
 #pragma once
 
@@ -53,6 +54,13 @@ protected:                                                \
          return 0;                                                                      \
      }},
 
+// void member.fn() for a command that a part of the window carries out
+#define ON_COMMAND_FOR(id, member, fn)                                                  \
+    {WM_COMMAND, 0, static_cast<UINT>(id), [](CWnd& w, WPARAM, LPARAM) -> LRESULT {     \
+         static_cast<ThisClass&>(w).member.fn();                                        \
+         return 0;                                                                      \
+     }},
+
 // void fn() for a control notification sent as WM_COMMAND
 #define ON_CONTROL(code, id, fn)                                                        \
     {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id),                        \
@@ -87,6 +95,12 @@ protected:                                                \
 #define ON_MESSAGE(message, fn)                                                          \
     {static_cast<UINT>(message), 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {    \
          return static_cast<ThisClass&>(w).fn(wp, lp);                                   \
+     }},
+
+// LRESULT member.fn(WPARAM, LPARAM) for a message that a part of the window handles
+#define ON_MESSAGE_FOR(message, member, fn)                                              \
+    {static_cast<UINT>(message), 0, 0, [](CWnd& w, WPARAM wp, LPARAM lp) -> LRESULT {    \
+         return static_cast<ThisClass&>(w).member.fn(wp, lp);                            \
      }},
 
 // void OnSize(UINT type, int cx, int cy)

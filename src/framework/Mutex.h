@@ -1,12 +1,7 @@
 // CMutex: owns a named mutex of the system, which another process can find by its name.
 #pragma once
 
-#include "Handle.h"
-
-struct CKernelObjectTraits {
-    using Handle = HANDLE;
-    static BOOL Release(HANDLE object) { return ::CloseHandle(object); }
-};
+#include "KernelObject.h"
 
 class CMutex : public CHandle<CKernelObjectTraits> {
 public:

@@ -1,5 +1,7 @@
 #include "WinApp.h"
 
+#include "Prompts.h"
+
 #include <vector>
 
 namespace {
@@ -29,6 +31,12 @@ int CWinApp::Run()
         }
     }
     return ExitInstance();
+}
+
+void CWinApp::ReportFailure(const CFailure& failure)
+{
+    const CString text = failure.outOfMemory ? CString(L"There is not enough memory.") : failure.what;
+    AfxPrompts().MessageBox(nullptr, text, nullptr, MB_OK | MB_ICONERROR);
 }
 
 CWinApp* AfxGetApp()
@@ -65,6 +73,11 @@ int AfxWinMain()
         exitCode = app->InitInstance() ? app->Run() : app->ExitInstance();
     } catch (...) {
         exitCode = 1;
+        try {
+            app->ReportFailure(DescribeFailure(std::current_exception()));
+        } catch (...) {
+            // Not even the notice could be shown.
+        }
     }
     app->m_pMainWnd = nullptr;
     return exitCode;

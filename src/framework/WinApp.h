@@ -14,6 +14,10 @@ public:
     virtual BOOL InitInstance() { return TRUE; }
     virtual int Run();
     virtual int ExitInstance() { return 0; }
+    // Start-up or the message loop threw outside any window, and the program ends
+    // with exit code 1: the user hears why. The application overrides it with its
+    // own words; by default the platform's error box shows what the exception said.
+    virtual void ReportFailure(const CFailure& failure);
 
     CWnd* m_pMainWnd = nullptr;
 };

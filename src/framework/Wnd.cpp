@@ -2,8 +2,6 @@
 
 #include "Prompts.h"
 
-#include <new>
-#include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
@@ -15,28 +13,17 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
-// What the user started: a stop there must be told. A paint or a notification that
-// runs out of memory is dropped without a word; it comes again.
+// What the user started: each stop there is told. A message that comes again by
+// itself (a paint, a notification) is told of once, and not at all when memory ran
+// out: it comes again.
 bool IsUserCommandOrInput(UINT message)
 {
     return message == WM_COMMAND || message == WM_SYSCOMMAND || (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
-// Whether the exception being handled says that memory ran out: a request too large
-// to be met is the same to the user.
-bool IsOutOfMemory() noexcept
-{
-    try {
-        throw;
-    } catch (const std::bad_alloc&) {
-        return true;
-    } catch (const std::length_error&) {
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
+// The notice's own box runs messages that may fail too: one notice at a time.
+thread_local bool t_reportingFailure = false;
 
 bool NotificationCodeMatches(UINT entryCode, UINT code)
 {
@@ -215,23 +202,27 @@ LRESULT CALLBACK CWnd::StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
 void CWnd::OnStrayException(UINT message) noexcept
 {
-    // One notice at a time: the notice's own box runs messages that may fail too.
-    thread_local bool reporting = false;
-    if (reporting || !IsOutOfMemory() || !IsUserCommandOrInput(message))
+    const CFailure failure = DescribeFailure(std::current_exception());
+    if (!IsUserCommandOrInput(message)) {
+        if (failure.outOfMemory || m_repeatedFailureTold)
+            return;
+        m_repeatedFailureTold = true;
+    }
+    if (t_reportingFailure)
         return;
-    reporting = true;
+    t_reportingFailure = true;
     try {
-        ReportOutOfMemory();
+        ReportFailure(failure);
     } catch (...) {
         // Not even the notice could be shown.
     }
-    reporting = false;
+    t_reportingFailure = false;
 }
 
-void CWnd::ReportOutOfMemory()
+void CWnd::ReportFailure(const CFailure& failure)
 {
     if (CWnd* parent = FromHandle(::GetParent(m_hWnd)))
-        parent->ReportOutOfMemory();
+        parent->ReportFailure(failure);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

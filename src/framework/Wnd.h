@@ -3,6 +3,7 @@
 // that caused them.
 #pragma once
 
+#include "Failure.h"
 #include "MessageMap.h"
 #include "String.h"
 #include "Types.h"
@@ -92,9 +93,10 @@ public:
     virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
 
 protected:
-    // A command or an input of the user ran out of memory and was stopped. A window
-    // hands it to its parent (or owner); the window that can tell the user overrides it.
-    virtual void ReportOutOfMemory();
+    // A handler threw and was stopped: what it was doing is undone or was never done.
+    // A window hands the failure to its parent (or owner); the window that can tell
+    // the user overrides this.
+    virtual void ReportFailure(const CFailure& failure);
     // Called from the guard's catch block for what a handler of message threw.
     void OnStrayException(UINT message) noexcept;
 
@@ -140,6 +142,9 @@ protected:
 
 private:
     WNDPROC m_pfnSuper = nullptr;
+    // A failure of a message that comes again by itself (a paint, a notification) has
+    // been told: it is not told at each repetition.
+    bool m_repeatedFailureTold = false;
 };
 
 // What every message loop of the program does with a message before dispatching it:

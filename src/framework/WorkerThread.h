@@ -2,14 +2,10 @@
 // messages. The job owns what it works on: nothing it reads may change meanwhile.
 #pragma once
 
-#include "Handle.h"
+#include "KernelObject.h"
 
+#include <exception>
 #include <functional>
-
-struct CThreadTraits {
-    using Handle = HANDLE;
-    static BOOL Release(HANDLE thread) { return ::CloseHandle(thread); }
-};
 
 class CWorkerThread {
 public:
@@ -25,11 +21,16 @@ public:
     bool Start(std::function<void()> job);
     // Returns once the job that runs, if any, has ended.
     void Wait();
+    // What the last job threw, handed over once its thread has ended; null when it
+    // ended well, is still running, or was handed over already.
+    std::exception_ptr TakeFailure();
 
 private:
     static unsigned __stdcall Run(void* worker);
 
-    CHandle<CThreadTraits> m_thread;
+    CHandle<CKernelObjectTraits> m_thread;
     // Handed to the thread, which takes it over as it starts.
     std::function<void()> m_job;
+    // Set by the thread before it ends; read only once it has.
+    std::exception_ptr m_failure;
 };

@@ -3,7 +3,8 @@
 
 #include "../framework/String.h"
 
-// The row's image index in the mark images.
+// The row's image index in the mark images. A list file may hold any other number,
+// which shows one of the blank images or none.
 enum ItemMark : int {
     MarkTick = 0,      // ticked off
     MarkCross = 1,     // still to buy; every new item starts with it
@@ -19,9 +20,11 @@ enum ItemColumn : int {
     ColumnPrice = 3,
 };
 constexpr int ItemColumnCount = 4;
+// The columns in their order, for walking a row's texts.
+constexpr ItemColumn ItemColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
 
 struct ItemRow {
-    int mark = MarkCross;
+    ItemMark mark = MarkCross;
     CString name;
     CString quantity;
     CString location;

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr ItemColumn kColumns[ItemColumnCount] = {ColumnName, ColumnQuantity, ColumnLocation, ColumnPrice};
-
 // Blocks smaller than this are never worth compacting.
 constexpr size_t kSmallestCompacted = 4096;
 
@@ -21,7 +19,7 @@ void CItemRows::Reserve(size_t rows, size_t characters)
 
 void CItemRows::ViewsOf(const ItemRow& row, Texts& texts)
 {
-    for (ItemColumn column : kColumns)
+    for (ItemColumn column : ItemColumns)
         texts[column] = row.Text(column).str();
 }
 
@@ -51,7 +49,7 @@ ItemRow CItemRows::Get(int index) const
 {
     ItemRow row;
     row.mark = Mark(index);
-    for (ItemColumn column : kColumns)
+    for (ItemColumn column : ItemColumns)
         row.Text(column) = Text(index, column);
     return row;
 }
@@ -138,7 +136,7 @@ void CItemRows::Append(const ItemRow& row)
     Insert(Count(), row);
 }
 
-void CItemRows::Append(int mark, const Texts& texts)
+void CItemRows::Append(ItemMark mark, const Texts& texts)
 {
     MakeRoomForRow();
     const PackedRow packed = {AppendTexts(texts), mark};

@@ -20,18 +20,18 @@ public:
     void Reserve(size_t rows, size_t characters);
 
     ItemRow Get(int index) const;
-    int Mark(int index) const { return m_rows[static_cast<size_t>(index)].mark; }
+    ItemMark Mark(int index) const { return m_rows[static_cast<size_t>(index)].mark; }
     CString Text(int index, ItemColumn column) const;
     // Views valid until the rows next change.
     std::wstring_view TextView(int index, ItemColumn column) const;
     void GetTexts(int index, Texts& texts) const;
 
-    void SetMark(int index, int mark) { m_rows[static_cast<size_t>(index)].mark = mark; }
+    void SetMark(int index, ItemMark mark) { m_rows[static_cast<size_t>(index)].mark = mark; }
     // The texts of row, not its mark.
     void SetTexts(int index, const ItemRow& row);
     void Insert(int index, const ItemRow& row);
     void Append(const ItemRow& row);
-    void Append(int mark, const Texts& texts);
+    void Append(ItemMark mark, const Texts& texts);
     // rows come first, in their order.
     void InsertAhead(const CItemRows& rows);
     void Erase(int index);
@@ -41,7 +41,7 @@ public:
 private:
     struct PackedRow {
         size_t start;  // of the name in m_texts; the other texts follow it
-        int mark;
+        ItemMark mark;
     };
     static void ViewsOf(const ItemRow& row, Texts& texts);
     // Puts the texts at the end of the block; a text ends at its first NUL.

@@ -1,11 +1,14 @@
 // Told of every change of the list's rows, by index from the top, after it is made:
-// the list control shows the rows and follows them.
+// the list control shows the rows and follows them, the entry panel follows the row
+// it edits, and the system list is stored a few seconds later.
 #pragma once
 
 class CRowsObserver {
 public:
     virtual void OnRowsInserted(int first, int count) = 0;
     virtual void OnRowsRemoved(int first, int count) = 0;
+    // One row left from and now stands at to; the rows between moved by one toward from.
+    virtual void OnRowMoved(int from, int to) = 0;
     // Marks or texts of the rows changed; their number did not.
     virtual void OnRowsChanged(int first, int count) = 0;
     // Every row was replaced at once.

@@ -10,12 +10,12 @@ const ItemRow kSeparatorRow = {MarkBang, L"----", L"---", L"---", L"---"};
 
 }  // namespace
 
-int CheckedMark(int mark)
+ItemMark CheckedMark(ItemMark mark)
 {
     return mark == MarkCross ? MarkTick : MarkCross;
 }
 
-int SpecialMark(int mark)
+ItemMark SpecialMark(ItemMark mark)
 {
     return mark == MarkBang ? MarkQuestion : MarkBang;
 }
@@ -36,7 +36,7 @@ ItemRow CShoppingList::Row(int row) const
     return {MarkTick, L"", L"", L"", L""};
 }
 
-int CShoppingList::Mark(int row) const
+ItemMark CShoppingList::Mark(int row) const
 {
     if (IsItemRow(row))
         return m_items.Mark(row);
@@ -83,6 +83,12 @@ void CShoppingList::TellRemoved(int first, int count)
         observer->OnRowsRemoved(first, count);
 }
 
+void CShoppingList::TellMoved(int from, int to)
+{
+    for (CRowsObserver* observer : m_observers)
+        observer->OnRowMoved(from, to);
+}
+
 void CShoppingList::TellChanged(int first, int count)
 {
     if (count <= 0)
@@ -113,7 +119,6 @@ void CShoppingList::ResetClosingRows()
 {
     m_total.Reset();
     m_items.Clear();
-    m_followed = -1;
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
     TellReplaced();
@@ -122,8 +127,6 @@ void CShoppingList::ResetClosingRows()
 void CShoppingList::AddItem(const ItemRow& item)
 {
     m_items.Insert(0, item);
-    if (m_followed >= 0)
-        ++m_followed;
     TellInserted(0, 1);
     AddPrice(item.price);
 }
@@ -150,15 +153,11 @@ void CShoppingList::RemoveItem(int row)
         return;
     m_total.Subtract(m_items.TextView(row, ColumnPrice));
     m_items.Erase(row);
-    if (m_followed == row)
-        m_followed = -1;
-    else if (m_followed > row)
-        --m_followed;
     TellRemoved(row, 1);
     TellChanged(TotalRow(), 1);
 }
 
-void CShoppingList::SetMark(int row, int mark)
+void CShoppingList::SetMark(int row, ItemMark mark)
 {
     if (IsItemRow(row))
         m_items.SetMark(row, mark);
@@ -184,14 +183,7 @@ void CShoppingList::ToggleSpecial(int row)
 int CShoppingList::MoveItem(int from, int to)
 {
     m_items.Move(from, to);
-    if (m_followed == from)
-        m_followed = to;
-    else if (from < m_followed && m_followed <= to)
-        --m_followed;
-    else if (to <= m_followed && m_followed < from)
-        ++m_followed;
-    TellRemoved(from, 1);
-    TellInserted(to, 1);
+    TellMoved(from, to);
     return to;
 }
 
@@ -220,7 +212,6 @@ void CShoppingList::ClearItems()
     const int removed = ItemCount();
     m_total.Reset();
     m_items.Clear();
-    m_followed = -1;
     TellRemoved(0, removed);
     TellChanged(TotalRow(), 1);
 }
@@ -231,7 +222,6 @@ void CShoppingList::ReplaceItems(CItemRows items)
     for (int row = 0; row < items.Count(); ++row)
         m_total.Add(items.TextView(row, ColumnPrice));
     m_items = std::move(items);
-    m_followed = -1;
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
     TellReplaced();
@@ -242,8 +232,6 @@ void CShoppingList::InsertItemsAhead(const CItemRows& items)
     if (items.IsEmpty())
         return;
     m_items.InsertAhead(items);
-    if (m_followed >= 0)
-        m_followed += items.Count();
     for (int row = 0; row < items.Count(); ++row)
         m_total.Add(items.TextView(row, ColumnPrice));
     TellInserted(0, items.Count());

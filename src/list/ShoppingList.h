@@ -1,7 +1,7 @@
 // The shopping list: the item rows, the separator and Total rows that always end
-// the list, and the running total of the item prices. Every change of an item's
-// price goes through AddPrice or SubtractPrice, so the Total row always shows the
-// sum. It knows no window: whoever shows the rows is told of each change.
+// the list, and the running total of the item prices, which follows every change of
+// a price, so that the Total row always shows the sum. It knows no window: whoever
+// shows the rows, or follows one of them, is told of each change.
 #pragma once
 
 #include "ItemRow.h"
@@ -12,9 +12,9 @@
 #include <vector>
 
 // The mark that Check, or a tap on the mark, gives a row with mark.
-int CheckedMark(int mark);
+ItemMark CheckedMark(ItemMark mark);
 // The mark that Special gives a row with mark.
-int SpecialMark(int mark);
+ItemMark SpecialMark(ItemMark mark);
 
 class CShoppingList {
 public:
@@ -33,7 +33,7 @@ public:
     bool IsItemRow(int row) const { return row >= 0 && row < ItemCount(); }
     // A row that is not there has empty texts and MarkTick.
     ItemRow Row(int row) const;
-    int Mark(int row) const;
+    ItemMark Mark(int row) const;
     CString Text(int row, ItemColumn column) const;
     const CItemRows& Items() const { return m_items; }
 
@@ -55,11 +55,6 @@ public:
     // The first flag becomes the second, any other mark the first flag.
     void ToggleSpecial(int row);
 
-    // One item row followed through every change: its index now, or -1 once it has
-    // been removed, the items cleared or replaced, or when none is followed.
-    void FollowRow(int row) { m_followed = IsItemRow(row) ? row : -1; }
-    int FollowedRow() const { return m_followed; }
-
     // Moves of an item row; each returns the row's new index, or -1 when the
     // row may not move so. The closing rows stay at the end.
     int MoveUp(int row);
@@ -75,19 +70,19 @@ public:
     void InsertItemsAhead(const CItemRows& items);
 
 private:
-    void SetMark(int row, int mark);
+    void SetMark(int row, ItemMark mark);
     int MoveItem(int from, int to);
     int SeparatorRow() const { return ItemCount(); }
     int TotalRow() const { return ItemCount() + 1; }
     void TellInserted(int first, int count);
     void TellRemoved(int first, int count);
+    void TellMoved(int from, int to);
     void TellChanged(int first, int count);
     void TellReplaced();
 
     CItemRows m_items;
-    int m_separatorMark = MarkBang;
-    int m_totalMark = MarkBang;
+    ItemMark m_separatorMark = MarkBang;
+    ItemMark m_totalMark = MarkBang;
     CRunningTotal m_total;
-    int m_followed = -1;
     std::vector<CRowsObserver*> m_observers;
 };

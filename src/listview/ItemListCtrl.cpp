@@ -82,7 +82,6 @@ END_MESSAGE_MAP()
 
 CItemListCtrl::~CItemListCtrl()
 {
-    // m_hItemMenu destroys the item menu.
     if (m_rows != nullptr)
         m_rows->RemoveObserver(this);
 }
@@ -116,7 +115,7 @@ void CItemListCtrl::ShowRows(CShoppingList& rows)
 void CItemListCtrl::SetRowCount(int focused, int selected, int firstMoved)
 {
     const int wasFocused = GetNextItem(-1, LVNI_FOCUSED);
-    const int wasSelected = m_selectedRow;
+    const int wasSelected = m_selection;
     if (wasFocused >= 0 && wasFocused != focused)
         SetItemState(wasFocused, 0, LVIS_FOCUSED);
     if (wasSelected >= 0 && wasSelected != selected)
@@ -135,16 +134,22 @@ void CItemListCtrl::SetRowCount(int focused, int selected, int firstMoved)
 void CItemListCtrl::OnRowsInserted(int first, int count)
 {
     auto follow = [first, count](int row) { return row >= first ? row + count : row; };
-    SetRowCount(follow(GetNextItem(-1, LVNI_FOCUSED)), follow(m_selectedRow), first);
+    SetRowCount(follow(GetNextItem(-1, LVNI_FOCUSED)), follow(m_selection), first);
 }
 
 void CItemListCtrl::OnRowsRemoved(int first, int count)
 {
     const int focused = GetNextItem(-1, LVNI_FOCUSED);
-    const int selected = m_selectedRow;
+    const int selected = m_selection;
     const int end = first + count;
     SetRowCount(focused >= end ? focused - count : (focused >= first ? first : focused),
                 selected >= end ? selected - count : (selected >= first ? -1 : selected), first);
+}
+
+void CItemListCtrl::OnRowMoved(int from, int to)
+{
+    OnRowsRemoved(from, 1);
+    OnRowsInserted(to, 1);
 }
 
 void CItemListCtrl::OnRowsChanged(int first, int count)
@@ -182,9 +187,9 @@ void CItemListCtrl::OnItemChanged(NMHDR* header, LRESULT*)
     if ((change.uChanged & LVIF_STATE) == 0)
         return;
     if ((change.uNewState & LVIS_SELECTED) != 0)
-        m_selectedRow = change.iItem;
-    else if (change.iItem == -1 || ((change.uOldState & LVIS_SELECTED) != 0 && change.iItem == m_selectedRow))
-        m_selectedRow = -1;
+        m_selection = change.iItem;
+    else if (change.iItem == -1 || ((change.uOldState & LVIS_SELECTED) != 0 && change.iItem == m_selection))
+        m_selection = -1;
 }
 
 int CItemListCtrl::NavigationTarget(UINT key) const
@@ -233,8 +238,8 @@ void CItemListCtrl::OnKeyDown(UINT key, UINT, UINT)
 void CItemListCtrl::MoveFocusTo(int row, bool scrollIntoView)
 {
     const int focused = SelectedRow();
-    if (m_selectedRow >= 0 && m_selectedRow != row)
-        SetItemState(m_selectedRow, 0, LVIS_SELECTED);
+    if (m_selection >= 0 && m_selection != row)
+        SetItemState(m_selection, 0, LVIS_SELECTED);
     if (focused >= 0 && focused != row)
         SetItemState(focused, 0, LVIS_FOCUSED);
     SetItemState(row, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
@@ -260,9 +265,9 @@ void CItemListCtrl::FocusRow(int row)
     SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
-void CItemListCtrl::SetListFont(const ListFontSettings& settings)
+bool CItemListCtrl::SetListFont(const ListFontSettings& settings)
 {
-    m_listFont.Create(settings);
+    return m_listFont.Create(settings);
 }
 
 // ---------------------------------------------------------------------------
@@ -285,14 +290,16 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
     GetItemRect(index, &icon, LVIR_ICON);
     CRect column = bounds;
 
-
     // In the context's own font, so that a larger list font does not widen the margins.
     const int margin = 2 * dc.GetTextExtent(L" ", 1).cx;
 
     if (highlighted) {
         dc.SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
         dc.SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
-        // The mark keeps the list's background: the highlight starts at the label.
+        // The mark stands on the list's background: the highlight starts at the label.
+        // Both are painted whole, since the marks are drawn transparently over
+        // whatever the row showed before.
+        FillSolid(dc, CRect(bounds.left, bounds.top, label.left, bounds.bottom), ListBackColor);
         FillSolid(dc, CRect(label.left, bounds.top, bounds.right, bounds.bottom), ::GetSysColor(COLOR_HIGHLIGHT));
     } else {
         FillSolid(dc, bounds, ListBackColor);
@@ -406,13 +413,13 @@ void CItemListCtrl::ShowHeader(bool shown)
 
 int CItemListCtrl::SetItemMenu(UINT menuId, HWND owner, bool redraw)
 {
-    if (m_hItemMenu.GetSafeHmenu() != nullptr) {
-        m_hItemMenu.DestroyMenu();
+    if (m_itemMenu.GetSafeHmenu() != nullptr) {
+        m_itemMenu.DestroyMenu();
         m_hMenuOwner = nullptr;
     }
     if (menuId != 0) {
         m_hMenuOwner = owner;
-        if (!m_hItemMenu.LoadMenu(menuId))
+        if (!m_itemMenu.LoadMenu(menuId))
             return 2;
     }
     if (redraw)
@@ -441,8 +448,8 @@ void CItemListCtrl::TakeTap(CPoint point)
     const int row = RowAt(point);
     if (row >= 0)
         MoveFocusTo(row, false);
-    else if (m_selectedRow >= 0)
-        SetItemState(m_selectedRow, 0, LVIS_SELECTED);
+    else if (m_selection >= 0)
+        SetItemState(m_selection, 0, LVIS_SELECTED);
     if (::GetFocus() != m_hWnd)
         SetFocus();
 }
@@ -481,9 +488,9 @@ void CItemListCtrl::OnRButtonDown(UINT flags, CPoint point)
 
 void CItemListCtrl::ShowItemMenu(int x, int y)
 {
-    if (m_hItemMenu.GetSafeHmenu() == nullptr)
+    if (m_itemMenu.GetSafeHmenu() == nullptr)
         return;
-    HMENU popup = m_hItemMenu.GetSubMenu(0);
+    HMENU popup = m_itemMenu.GetSubMenu(0);
     Invalidate(TRUE);
     // Returns when the menu closes; the chosen command is posted to the owner.
     ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0, m_hMenuOwner, nullptr);
@@ -503,7 +510,7 @@ void CItemListCtrl::ShowItemMenuAtFocusedRow()
 
 bool CItemListCtrl::HasMenuCommand(UINT command) const
 {
-    HMENU menu = m_hItemMenu.GetSafeHmenu();
+    HMENU menu = m_itemMenu.GetSafeHmenu();
     return menu != nullptr && ::GetMenuState(menu, command, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 

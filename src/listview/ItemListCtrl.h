@@ -25,14 +25,17 @@ public:
     // Shows rows, and follows each of their changes from now on.
     void ShowRows(CShoppingList& rows);
 
-    // The row with the focused state, -1 when none has it.
+    // The current row of every row command: the row with the focused state, -1 when
+    // none has it. (The name is the handheld's; the row with the selected state is
+    // m_selection.)
     int SelectedRow() const { return GetNextItem(-1, LVNI_FOCUSED); }
     // Gives a row the focused state, as a tap does; a moved row receives it.
     void FocusRow(int row);
 
     // Makes the font the rows are drawn in; when none can be made the rows keep theirs.
-    void SetListFont(const ListFontSettings& settings);
-    ListFontSettings GetListFontSettings() const { return m_listFont.Settings(); }
+    bool SetListFont(const ListFontSettings& settings);
+    // The settings of the font the rows are drawn in.
+    const ListFontSettings& GetListFontSettings() const { return m_listFont.Settings(); }
 
     // Painting. The focused row alone is highlighted, whether or not the list has
     // the keyboard focus; texts are cut with "..." to fit their columns.
@@ -90,6 +93,7 @@ private:
     // its focus stays at its place.
     void OnRowsInserted(int first, int count) override;
     void OnRowsRemoved(int first, int count) override;
+    void OnRowMoved(int from, int to) override;
     void OnRowsChanged(int first, int count) override;
     void OnRowsReplaced() override;
     // The count of the rows, with the focus and the selection put on these rows and
@@ -107,10 +111,10 @@ private:
 
     CShoppingList* m_rows = nullptr;  // not owned
     CListFont m_listFont;
-    CMenu m_hItemMenu;              // owned; holds no menu until SetItemMenu loads one
+    CMenu m_itemMenu;               // holds no menu until SetItemMenu loads one
     HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned
     int m_redrawHolds = 0;
-    // The selected row, kept from the control's own notices: the platform finds it
-    // only by asking every row of a virtual list in turn.
-    int m_selectedRow = -1;
+    // The row with the selected state, kept from the control's own notices: the
+    // platform finds it only by asking every row of a virtual list in turn.
+    int m_selection = -1;
 };

@@ -1,9 +1,34 @@
-// The entry panel: the four fields and the button that adds an item or applies an edit.
-#include "ShoppingDlg.h"
+#include "EntryPanel.h"
 
 #include "../res/resource.h"
 
-ItemRow CShoppingDlg::ReadEntryFields() const
+CEntryPanel::CEntryPanel(CShoppingList& list) : m_shoppingList(list) {}
+
+CEntryPanel::~CEntryPanel()
+{
+    m_shoppingList.RemoveObserver(this);
+}
+
+void CEntryPanel::DoDataExchange(CDataExchange* dx)
+{
+    DDX_Control(dx, IDC_ADD, m_btnAdd);
+    DDX_Control(dx, IDC_LOCATION, m_editLocation);
+    DDX_Control(dx, IDC_PRICE, m_editPrice);
+    DDX_Control(dx, IDC_QT, m_editQt);
+    DDX_Control(dx, IDC_ITEM, m_editItem);
+}
+
+void CEntryPanel::Initialise()
+{
+    m_editQt.SetWindowText(L"1");
+    m_editLocation.SetWindowText(L"Market");
+    m_editPrice.SetWindowText(L"0");
+    m_editItem.SetFocus();
+    m_btnAdd.SetIcon(IDI_ADD, 32, 32);
+    m_shoppingList.AddObserver(this);
+}
+
+ItemRow CEntryPanel::ReadFields() const
 {
     ItemRow item;
     item.mark = MarkCross;
@@ -14,7 +39,7 @@ ItemRow CShoppingDlg::ReadEntryFields() const
     return item;
 }
 
-void CShoppingDlg::ResetEntryFields()
+void CEntryPanel::ResetFields()
 {
     m_editItem.SetWindowText(L"");
     m_editQt.SetWindowText(L"1");
@@ -22,48 +47,67 @@ void CShoppingDlg::ResetEntryFields()
     m_editItem.SetFocus();
 }
 
-void CShoppingDlg::SetEditMode(bool editMode)
+void CEntryPanel::SetEditMode(bool editMode)
 {
     m_editMode = editMode;
+    if (!editMode)
+        m_editedRow = -1;
     m_btnAdd.SetIcon(editMode ? IDI_EDIT : IDI_ADD, 32, 32);
 }
 
-// Apply goes to whichever row has the focus; once the row that Edit loaded is gone,
-// that would be another item, which the typed texts would overwrite.
-void CShoppingDlg::EndEditWithoutItsRow()
+void CEntryPanel::AddOrApply(int row)
 {
-    if (m_editMode && m_rows.FollowedRow() < 0)
+    const ItemRow typed = ReadFields();
+    // With no item row current there is nothing to apply to: what was typed is added
+    // as a new item rather than lost or written over a closing row.
+    if (m_editMode && m_shoppingList.IsItemRow(row))
+        m_shoppingList.ApplyToItem(row, typed);
+    else
+        m_shoppingList.AddItem(typed);
+    if (m_editMode)
         SetEditMode(false);
+    ResetFields();
 }
 
-void CShoppingDlg::OnAddButton()
+void CEntryPanel::Edit(int row)
 {
-    ItemRow typed = ReadEntryFields();
-    if (m_editMode) {
-        // With no item row current there is nothing to apply to: what was typed is
-        // added as a new item rather than lost or written over a closing row.
-        int row = m_list.SelectedRow();
-        if (m_rows.IsItemRow(row))
-            m_rows.ApplyToItem(row, typed);
-        else
-            m_rows.AddItem(typed);
-        SetEditMode(false);
-    } else {
-        m_rows.AddItem(typed);
-    }
-    ResetEntryFields();
-}
-
-void CShoppingDlg::OnEdit()
-{
-    int row = m_list.SelectedRow();
-    if (!m_rows.IsItemRow(row))
+    if (!m_shoppingList.IsItemRow(row))
         return;
-    ItemRow item = m_rows.Row(row);
+    const ItemRow item = m_shoppingList.Row(row);
     m_editItem.SetWindowText(item.name);
     m_editQt.SetWindowText(item.quantity);
     m_editLocation.SetWindowText(item.location);
     m_editPrice.SetWindowText(item.price);
-    m_rows.FollowRow(row);
     SetEditMode(true);
+    m_editedRow = row;
+}
+
+void CEntryPanel::OnRowsInserted(int first, int count)
+{
+    if (m_editedRow >= first)
+        m_editedRow += count;
+}
+
+void CEntryPanel::OnRowsRemoved(int first, int count)
+{
+    if (m_editedRow >= first + count)
+        m_editedRow -= count;
+    else if (m_editMode && m_editedRow >= first)
+        SetEditMode(false);
+}
+
+void CEntryPanel::OnRowMoved(int from, int to)
+{
+    if (m_editedRow == from)
+        m_editedRow = to;
+    else if (from < m_editedRow && m_editedRow <= to)
+        --m_editedRow;
+    else if (to <= m_editedRow && m_editedRow < from)
+        ++m_editedRow;
+}
+
+void CEntryPanel::OnRowsReplaced()
+{
+    if (m_editMode)
+        SetEditMode(false);
 }

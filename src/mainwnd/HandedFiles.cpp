@@ -1,10 +1,8 @@
-// List files handed to the main window: named on the command line, handed over by a
-// later start on the same system list file, or dropped on the window. Each is read
-// in place of the list, as Open reads a file; a list with items goes only after New's
-// question.
-#include "ShoppingDlg.h"
+#include "HandedFiles.h"
 
 #include "RunningInstance.h"
+#include "Warnings.h"
+#include "WindowMessages.h"
 
 #include <shellapi.h>
 
@@ -21,41 +19,44 @@ bool MenuIsOpen()
 
 }  // namespace
 
-void CShoppingDlg::OpenOnStart(const CString& listFile)
+CHandedFiles::CHandedFiles(CWnd& window, const CShoppingList& list, CListFileCommands& files)
+    : m_window(window), m_shoppingList(list), m_files(files)
+{
+}
+
+void CHandedFiles::OpenOnStart(const CString& listFile)
 {
     m_handedFile = listFile;
 }
 
-void CShoppingDlg::AcceptHandedFiles()
+void CHandedFiles::Accept(const CString& systemListPath)
 {
-    CRunningInstance::MarkWindow(m_hWnd, m_systemList.Path());
-    ::DragAcceptFiles(m_hWnd, TRUE);
+    CRunningInstance::MarkWindow(m_window.m_hWnd, systemListPath);
+    ::DragAcceptFiles(m_window.m_hWnd, TRUE);
     if (!m_handedFile.IsEmpty())
-        HandFile(m_handedFile);
+        Hand(m_handedFile);
 }
 
-void CShoppingDlg::HandFile(const CString& listFile)
+void CHandedFiles::Hand(const CString& listFile)
 {
-    // Opened from the window's own message loop, once the message that brought it
-    // has been answered: a later start is not kept waiting on the question.
     m_handedFile = listFile;
-    PostMessage(WM_OPEN_HANDED_FILE);
+    m_window.PostMessage(WM_OPEN_HANDED_FILE);
 }
 
-LRESULT CShoppingDlg::OnCopyData(WPARAM, LPARAM data)
+LRESULT CHandedFiles::OnCopyData(WPARAM, LPARAM data)
 {
     CString listFile;
     if (!CRunningInstance::ReadHandOver(*reinterpret_cast<const COPYDATASTRUCT*>(data), listFile))
         return FALSE;
-    if (IsIconic())
-        ShowWindow(SW_RESTORE);
-    SetForegroundWindow();
+    if (m_window.IsIconic())
+        m_window.ShowWindow(SW_RESTORE);
+    m_window.SetForegroundWindow();
     if (!listFile.IsEmpty())
-        HandFile(listFile);
+        Hand(listFile);
     return TRUE;
 }
 
-LRESULT CShoppingDlg::OnDropFiles(WPARAM drop, LPARAM)
+LRESULT CHandedFiles::OnDropFiles(WPARAM drop, LPARAM)
 {
     auto files = reinterpret_cast<HDROP>(drop);
     const UINT length = ::DragQueryFileW(files, 0, nullptr, 0);
@@ -63,30 +64,25 @@ LRESULT CShoppingDlg::OnDropFiles(WPARAM drop, LPARAM)
     const bool named = length > 0 && ::DragQueryFileW(files, 0, name.data(), length + 1) == length;
     ::DragFinish(files);
     if (named)
-        HandFile(CString(name.data()));
+        Hand(CString(name.data()));
     return 0;
 }
 
-LRESULT CShoppingDlg::OnOpenHandedFile(WPARAM, LPARAM)
+LRESULT CHandedFiles::OnOpenHandedFile(WPARAM, LPARAM)
 {
-    // Not while a question, a file dialog or a menu of the window is open: the
-    // command that opened it goes on with the rows it had. The file waits until
-    // that box or menu has closed.
-    if (m_handedFile.IsEmpty() || !IsWindowEnabled() || MenuIsOpen())
+    if (m_handedFile.IsEmpty() || !m_window.IsWindowEnabled() || MenuIsOpen())
         return 0;
     const CString listFile = m_handedFile;
     m_handedFile.Empty();
-    if (m_rows.ItemCount() > 0 && !AskToClearList())
+    if (m_shoppingList.ItemCount() > 0 && !AskToClearList(m_window.m_hWnd))
         return 0;
     m_files.Open(listFile);
-    EndEditWithoutItsRow();
     return 0;
 }
 
-LRESULT CShoppingDlg::OnModalLoopEnded(WPARAM, LPARAM)
+LRESULT CHandedFiles::OnModalLoopEnded(WPARAM, LPARAM)
 {
-    Default();
     if (!m_handedFile.IsEmpty())
-        PostMessage(WM_OPEN_HANDED_FILE);
+        m_window.PostMessage(WM_OPEN_HANDED_FILE);
     return 0;
 }

@@ -1,34 +1,30 @@
-// The keys of the main window: one accelerator table, whose keys run the commands of
-// the menus' entries.
-#include "ShoppingDlg.h"
+#include "Keys.h"
 
 #include "../res/resource.h"
 
 #include <algorithm>
 
-void CShoppingDlg::LoadKeys()
+void CWindowKeys::Load(UINT resourceId, const CItemListCtrl& listCtrl)
 {
-    std::vector<ACCEL> keys = CAcceleratorTable::LoadKeys(IDR_MAINFRAME);
+    std::vector<ACCEL> keys = CAcceleratorTable::LoadKeys(resourceId);
     m_listKeys.Create(keys);
-    // Outside the list Delete deletes a character, Space types a space and Enter taps
-    // the Add button: the keys that act on the focused row count only in the list.
     keys.erase(std::remove_if(keys.begin(), keys.end(),
-                              [this](const ACCEL& key) {
-                                  return key.cmd == ID_ITEM_MENU || m_list.HasMenuCommand(key.cmd);
+                              [&listCtrl](const ACCEL& key) {
+                                  return key.cmd == ID_ITEM_MENU || listCtrl.HasMenuCommand(key.cmd);
                               }),
                keys.end());
     m_windowKeys.Create(keys);
 }
 
-BOOL CShoppingDlg::PreTranslateMessage(MSG* msg)
+bool CWindowKeys::Translate(HWND window, const CItemListCtrl& listCtrl, MSG* msg)
 {
-    const CAcceleratorTable& keys = msg->hwnd == m_list.m_hWnd ? m_listKeys : m_windowKeys;
-    if (keys.Translate(m_hWnd, msg))
-        return TRUE;
-    return CHandheldDialog::PreTranslateMessage(msg);
-}
-
-void CShoppingDlg::OnItemMenu()
-{
-    m_list.ShowItemMenuAtFocusedRow();
+    if ((msg->message == WM_SYSKEYUP || msg->message == WM_KEYUP) && msg->wParam == VK_MENU && m_ranAltKey) {
+        m_ranAltKey = false;
+        return true;
+    }
+    const CAcceleratorTable& keys = msg->hwnd == listCtrl.m_hWnd ? m_listKeys : m_windowKeys;
+    if (!keys.Translate(window, msg))
+        return false;
+    m_ranAltKey = msg->message == WM_SYSKEYDOWN;
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "../files/SafeFileWriter.h"
 #include "../framework/FileDialog.h"
 #include "../listview/BulkRowChange.h"
+#include "Warnings.h"
 
 #include <utility>
 
@@ -20,8 +21,8 @@ const FileChoice kHtmlExport = {FALSE, L"html", L"*.html", L"Html Files (*.html)
 
 }  // namespace
 
-CListFileCommands::CListFileCommands(CDialog& owner, CShoppingList& list, CItemListCtrl& view)
-    : m_owner(owner), m_list(list), m_view(view)
+CListFileCommands::CListFileCommands(CDialog& owner, CShoppingList& list, CItemListCtrl& listCtrl)
+    : m_owner(owner), m_shoppingList(list), m_listCtrl(listCtrl)
 {
 }
 
@@ -33,12 +34,6 @@ bool CListFileCommands::AskForFile(const FileChoice& choice, CString& path)
         return false;
     path = dialog.GetPathName();
     return true;
-}
-
-void CListFileCommands::Warn(const wchar_t* before, const CString& path, const wchar_t* after)
-{
-    CString text = CString(before) + path + CString(after);
-    m_owner.MessageBox(text, L"Warning", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CListFileCommands::ReadChosenListFile(const std::function<void(CItemRows&)>& take)
@@ -54,12 +49,12 @@ void CListFileCommands::ReadListFile(const CString& path, const std::function<vo
     CItemRows items;
     CFileStream file;
     if (!file.Open(path, L"rb") || !ReadListBody(file.Get(), items)) {
-        Warn(L"Gromble could not read the file\n", path, L"\nThe list is unchanged.");
+        ShowWarning(m_owner.m_hWnd, CString(L"Gromble could not read the file\n") + path + L"\nThe list is unchanged.");
         return;
     }
     file.Close();
     {
-        CBulkRowChange bulk(m_view);
+        CBulkRowChange bulk(m_listCtrl);
         take(items);
     }
     m_owner.UpdateData(FALSE);
@@ -69,16 +64,17 @@ void CListFileCommands::WriteChosenFile(const FileChoice& choice, RowsWriter wri
 {
     CString path;
     if (AskForFile(choice, path)) {
-        const CItemRows& items = m_list.Items();
+        const CItemRows& items = m_shoppingList.Items();
         if (WriteWholeFile(path, [&](std::FILE* stream) { return write(stream, items); }))
             m_owner.UpdateData(FALSE);
         else
-            Warn(L"Gromble could not write the file\n", path, L"\nA file that was there is unchanged.");
+            ShowWarning(m_owner.m_hWnd,
+                        CString(L"Gromble could not write the file\n") + path + L"\nA file that was there is unchanged.");
     }
     m_owner.UpdateWindow();
 }
 
-void CListFileCommands::Open()
+void CListFileCommands::OnOpen()
 {
     ReadChosenListFile([this](CItemRows& items) { ReplaceList(items); });
 }
@@ -91,25 +87,25 @@ void CListFileCommands::Open(const CString& path)
 
 void CListFileCommands::ReplaceList(CItemRows& items)
 {
-    m_list.ReplaceItems(std::move(items));
+    m_shoppingList.ReplaceItems(std::move(items));
 }
 
-void CListFileCommands::Attach()
+void CListFileCommands::OnAttach()
 {
-    ReadChosenListFile([this](CItemRows& items) { m_list.InsertItemsAhead(items); });
+    ReadChosenListFile([this](CItemRows& items) { m_shoppingList.InsertItemsAhead(items); });
 }
 
-void CListFileCommands::Save()
+void CListFileCommands::OnSave()
 {
     WriteChosenFile(kListToWrite, &WriteListBody);
 }
 
-void CListFileCommands::ExportText()
+void CListFileCommands::OnExportText()
 {
     WriteChosenFile(kTextExport, &WriteTextExport);
 }
 
-void CListFileCommands::ExportHtml()
+void CListFileCommands::OnExportHtml()
 {
     WriteChosenFile(kHtmlExport, &WriteHtmlExport);
 }

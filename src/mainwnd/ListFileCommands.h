@@ -20,17 +20,17 @@ public:
         const wchar_t* filter;
     };
 
-    CListFileCommands(CDialog& owner, CShoppingList& list, CItemListCtrl& view);
+    CListFileCommands(CDialog& owner, CShoppingList& list, CItemListCtrl& listCtrl);
     CListFileCommands(const CListFileCommands&) = delete;
     CListFileCommands& operator=(const CListFileCommands&) = delete;
 
-    void Open();
+    void OnOpen();
     // Reads the named list file in place of the list, as Open does with the file chosen.
     void Open(const CString& path);
-    void Attach();
-    void Save();
-    void ExportText();
-    void ExportHtml();
+    void OnAttach();
+    void OnSave();
+    void OnExportText();
+    void OnExportHtml();
 
 private:
     using RowsWriter = bool (*)(std::FILE*, const CItemRows&);
@@ -45,9 +45,8 @@ private:
     // Asks for the file, writes the items to it whole or says that it could not.
     void WriteChosenFile(const FileChoice& choice, RowsWriter write);
     bool AskForFile(const FileChoice& choice, CString& path);
-    void Warn(const wchar_t* before, const CString& path, const wchar_t* after);
 
     CDialog& m_owner;
-    CShoppingList& m_list;
-    CItemListCtrl& m_view;
+    CShoppingList& m_shoppingList;
+    CItemListCtrl& m_listCtrl;
 };

@@ -1,50 +1,53 @@
-// The item menu's commands on the current row: marks, Delete and the moves.
-#include "ShoppingDlg.h"
+#include "RowCommands.h"
 
-void CShoppingDlg::OnCheck()
+#include "Warnings.h"
+
+CRowCommands::CRowCommands(CWnd& owner, CShoppingList& list, CItemListCtrl& listCtrl)
+    : m_owner(owner), m_shoppingList(list), m_listCtrl(listCtrl)
 {
-    m_rows.ToggleCheck(m_list.SelectedRow());
 }
 
-void CShoppingDlg::OnSpecial()
+void CRowCommands::OnCheck()
 {
-    m_rows.ToggleSpecial(m_list.SelectedRow());
+    m_shoppingList.ToggleCheck(m_listCtrl.SelectedRow());
 }
 
-void CShoppingDlg::OnDelete()
+void CRowCommands::OnSpecial()
 {
-    int row = m_list.SelectedRow();
-    if (!m_rows.MayDelete(row))
+    m_shoppingList.ToggleSpecial(m_listCtrl.SelectedRow());
+}
+
+void CRowCommands::OnDelete()
+{
+    const int focused = m_listCtrl.SelectedRow();
+    if (!m_shoppingList.MayDelete(focused) || !AskWarning(m_owner.m_hWnd, L"Do you want to delete this item?"))
         return;
-    if (MessageBox(L"Do you want to delete this item?", L"Warning", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
-        return;
-    m_rows.RemoveItem(row);
-    EndEditWithoutItsRow();
+    m_shoppingList.RemoveItem(focused);
 }
 
-void CShoppingDlg::MoveCurrentItem(int (CShoppingList::*move)(int))
+void CRowCommands::MoveFocusedItem(int (CShoppingList::*move)(int))
 {
-    int moved = (m_rows.*move)(m_list.SelectedRow());
+    const int moved = (m_shoppingList.*move)(m_listCtrl.SelectedRow());
     if (moved >= 0)
-        m_list.FocusRow(moved);
+        m_listCtrl.FocusRow(moved);
 }
 
-void CShoppingDlg::OnUp()
+void CRowCommands::OnUp()
 {
-    MoveCurrentItem(&CShoppingList::MoveUp);
+    MoveFocusedItem(&CShoppingList::MoveUp);
 }
 
-void CShoppingDlg::OnDown()
+void CRowCommands::OnDown()
 {
-    MoveCurrentItem(&CShoppingList::MoveDown);
+    MoveFocusedItem(&CShoppingList::MoveDown);
 }
 
-void CShoppingDlg::OnTop()
+void CRowCommands::OnTop()
 {
-    MoveCurrentItem(&CShoppingList::MoveToTop);
+    MoveFocusedItem(&CShoppingList::MoveToTop);
 }
 
-void CShoppingDlg::OnBottom()
+void CRowCommands::OnBottom()
 {
-    MoveCurrentItem(&CShoppingList::MoveToBottom);
+    MoveFocusedItem(&CShoppingList::MoveToBottom);
 }

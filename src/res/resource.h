@@ -15,6 +15,7 @@
 #define IDR_TOOLBAR 135     // tool bar and its 64 x 15 image strip
 #define IDI_ADD 137         // the word Add
 #define IDI_EDIT 138        // the word Edit
+#define IDR_HELP_PAGE 142   // the help page, an HTML resource
 
 // Main window controls
 #define IDC_ITEM 1001

@@ -1,16 +1,17 @@
-// The system list file on the disk. A file that is there but cannot be read whole at
-// the start is never lost: before anything is written over it, it is kept beside
-// itself under another name; when even that fails it is left alone, and every store
-// goes to a file of another name instead.
+// The system list file on the disk: where it is read from and written to. A file that
+// is there but cannot be read whole at the start is never lost: before anything is
+// written over it, it is kept beside itself under another name; when even that fails
+// it is left alone, and every store goes to a file of another name instead. Every
+// store writes the file whole, or leaves it as it was.
 #pragma once
 
-#include "../font/ListFont.h"
+#include "../font/ListFontSettings.h"
 #include "../list/ItemRows.h"
 
 #include <string>
 #include <vector>
 
-class CSystemListKeeper {
+class CSystemListDisk {
 public:
     // What the start found in the system list's place.
     enum class Found { Nothing, Whole, Damaged, Unreadable };

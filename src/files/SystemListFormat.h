@@ -1,13 +1,13 @@
-// The system list file, which carries the list and the list font from one run to
-// the next: a list body, a line holding 0, the font line and the face name.
+// The format of the system list file, which carries the list and the list font from
+// one run to the next: a list body, a line holding 0, the font line and the face name.
 #pragma once
 
-#include "../font/ListFont.h"
+#include "../font/ListFontSettings.h"
 #include "../list/ItemRows.h"
 
 #include <cstdio>
 
-// A bare name: the file lies in the folder that is current at start-up.
+// The file's name, in the data folder (where CSystemListDisk is told it lies).
 extern const wchar_t SystemListFileName[];
 
 // Writes the whole file; false when the stream failed.
@@ -22,6 +22,6 @@ enum class SystemListRead {
 
 // Reads the whole file into items, filled from empty. settings come in with their
 // start-up values; the height is always taken from the font line (0 when it is
-// missing), bold, italic, underline and antialiasing only when set there, and the
-// face name only when its line is there.
+// missing), bold, italic, underline and antialiasing only when set there (antialiasing
+// as the start-up quality), and the face name only when its line is there.
 SystemListRead ReadSystemList(std::FILE* stream, CItemRows& items, ListFontSettings& settings);

@@ -1,8 +1,8 @@
-#include "SystemListKeeper.h"
+#include "SystemListDisk.h"
 
 #include "FileStream.h"
 #include "SafeFileWriter.h"
-#include "SystemListFile.h"
+#include "SystemListFormat.h"
 
 #include <windows.h>
 
@@ -59,7 +59,7 @@ std::wstring TemporaryFolder()
 
 }  // namespace
 
-CSystemListKeeper::Found CSystemListKeeper::Restore(const std::wstring& path, CItemRows& items,
+CSystemListDisk::Found CSystemListDisk::Restore(const std::wstring& path, CItemRows& items,
                                                     ListFontSettings& settings)
 {
     m_path = path;
@@ -69,7 +69,7 @@ CSystemListKeeper::Found CSystemListKeeper::Restore(const std::wstring& path, CI
     return found;
 }
 
-CSystemListKeeper::Found CSystemListKeeper::Read(CItemRows& items, ListFontSettings& settings)
+CSystemListDisk::Found CSystemListDisk::Read(CItemRows& items, ListFontSettings& settings)
 {
     CFileStream file;
     if (!file.Open(m_path.c_str(), L"rb")) {
@@ -92,7 +92,7 @@ CSystemListKeeper::Found CSystemListKeeper::Read(CItemRows& items, ListFontSetti
     return Found::Unreadable;
 }
 
-void CSystemListKeeper::Keep()
+void CSystemListDisk::Keep()
 {
     const std::wstring kept = FreeName(m_path, L".bak");
     // A copy leaves the file in its place until the first store; a file that cannot
@@ -109,7 +109,7 @@ void CSystemListKeeper::Keep()
         m_elsewhere.push_back(FreeName(temporary + parts.stem + L".new", parts.extension));
 }
 
-std::wstring CSystemListKeeper::Store(const CItemRows& items, const ListFontSettings& font) const
+std::wstring CSystemListDisk::Store(const CItemRows& items, const ListFontSettings& font) const
 {
     const std::vector<std::wstring> places = m_elsewhere.empty() ? std::vector<std::wstring>{m_path} : m_elsewhere;
     for (const std::wstring& place : places) {

@@ -1,10 +1,9 @@
-#include "SystemListFile.h"
+#include "SystemListFormat.h"
 
 #include "../framework/TextCodec.h"
 #include "ListBody.h"
 #include "TextReader.h"
 
-#include <cwchar>
 #include <new>
 #include <string>
 
@@ -23,21 +22,21 @@ bool ReadFontLines(CTextReader& text, ListFontSettings& settings)
     if (text.ReadLine(line))
         fields = std::sscanf(std::string(line).c_str(), "%d %d %d %d %d", &height, &bold, &italic, &underline,
                              &antialiased);
-    settings.lfHeight = height;
+    settings.height = height;
     if (bold > 0)
-        settings.lfWeight = FW_BOLD;
+        settings.weight = FontWeightBold;
     if (italic > 0)
-        settings.lfItalic = 1;
+        settings.italic = true;
     if (underline > 0)
-        settings.lfUnderline = 1;
+        settings.underline = true;
     if (antialiased > 0)
-        settings.lfQuality = ANTIALIASED_QUALITY;
+        settings.quality = FontQualityAntialiased;
 
     const bool faceRead = text.ReadLine(line);
     if (faceRead) {
         std::wstring face;
         WidenText(line.data(), line.size(), face, text.Encoding());
-        ::lstrcpynW(settings.lfFaceName, face.c_str(), LF_FACESIZE);
+        settings.face = FittedFaceName(face);
     }
     return zeroRead && fields == 5 && faceRead;
 }
@@ -56,14 +55,14 @@ const wchar_t SystemListFileName[] = L"GRSystemList.grl";
 
 bool WriteSystemList(std::FILE* stream, const CItemRows& items, const ListFontSettings& font)
 {
-    const std::wstring_view face(font.lfFaceName, ::wcsnlen(font.lfFaceName, LF_FACESIZE));
+    const std::wstring face = FittedFaceName(font.face);
     CTextWriter out(stream, FitsAnsiCodePage(face) ? EncodingToHold(items) : TextEncoding::Utf8);
     out.WriteByteOrderMark();
     WriteListBody(out, items);
     char fontLine[80];
-    std::snprintf(fontLine, sizeof fontLine, "%i\n%d %d %d %d %d\n", 0, static_cast<int>(font.lfHeight),
-                  font.lfWeight == FW_BOLD ? 1 : 0, font.lfItalic == 1 ? 1 : 0, font.lfUnderline == 1 ? 1 : 0,
-                  font.lfQuality != 0 ? 1 : 0);
+    std::snprintf(fontLine, sizeof fontLine, "%i\n%d %d %d %d %d\n", 0, font.height,
+                  font.weight == FontWeightBold ? 1 : 0, font.italic ? 1 : 0, font.underline ? 1 : 0,
+                  font.quality != FontQualityDefault ? 1 : 0);
     out.Write(fontLine);
     out.WriteLine(face);
     return out.Finish();
