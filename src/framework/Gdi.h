@@ -25,7 +25,6 @@ public:
     operator HFONT() const { return static_cast<HFONT>(GetSafeHandle()); }
     // Makes a font and, when one is made, releases the font held before.
     BOOL CreateFontIndirect(const LOGFONTW* description);
-    int GetLogFont(LOGFONTW* description) const { return GetObject(sizeof(LOGFONTW), description); }
 };
 
 class CBrush : public CGdiObject {

@@ -8,7 +8,4 @@ struct CIconTraits {
     static BOOL Release(HICON icon) { return ::DestroyIcon(icon); }
 };
 
-class CIcon : public CHandle<CIconTraits> {
-public:
-    BOOL Destroy() { return Release(); }
-};
+using CIcon = CHandle<CIconTraits>;

@@ -21,5 +21,4 @@ public:
         return AttachMade(::ImageList_LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId),
                                                  imageWidth, grow, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
     }
-    BOOL DeleteImageList() { return Release(); }
 };

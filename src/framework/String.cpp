@@ -23,18 +23,6 @@ CString CString::Left(int count) const
     return CString(m_text.substr(0, static_cast<size_t>(count)));
 }
 
-int CString::Remove(wchar_t ch)
-{
-    size_t before = m_text.size();
-    std::wstring kept;
-    kept.reserve(before);
-    for (wchar_t c : m_text)
-        if (c != ch)
-            kept += c;
-    m_text.swap(kept);
-    return static_cast<int>(before - m_text.size());
-}
-
 void CString::Format(const wchar_t* format, ...)
 {
     std::vector<wchar_t> buffer(64);

@@ -21,10 +21,7 @@ public:
     operator const wchar_t*() const { return m_text.c_str(); }
     const std::wstring& str() const { return m_text; }
 
-    wchar_t GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
     CString Left(int count) const;
-    // Removes every occurrence of ch; returns how many were removed.
-    int Remove(wchar_t ch);
 
     // printf-style formatting into this string; use %ls for wide texts.
     void Format(const wchar_t* format, ...);

@@ -1,7 +1,5 @@
 #include "Wnd.h"
 
-#include "Prompts.h"
-
 #include <unordered_map>
 #include <vector>
 
@@ -167,11 +165,6 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
 {
     return reinterpret_cast<HICON>(
         SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
-}
-
-int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type)
-{
-    return AfxPrompts().MessageBox(m_hWnd, text, caption, type);
 }
 
 const CMessageMap* CWnd::GetThisMessageMap()

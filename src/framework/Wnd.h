@@ -81,9 +81,6 @@ public:
 
     HICON SetIcon(HICON icon, BOOL bigIcon);
 
-    // A question or a notice to the user, through the prompts of Prompts.h.
-    int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK);
-
     // Offered a message that this control caused in its parent; true when handled.
     virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 

@@ -15,7 +15,6 @@ public:
     void Reset() { m_sum = 0; }
     void Add(std::wstring_view price);
     void Subtract(std::wstring_view price);
-    int64_t Value() const { return m_sum; }
     // The sum in "%i" form: decimal, a leading "-" when negative.
     CString Text() const;
 

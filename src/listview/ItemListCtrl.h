@@ -1,5 +1,5 @@
-// The table in the middle of the main window. It holds and shows the shopping
-// list's rows, draws them in the list font and turns taps into marks and the
+// The table in the middle of the main window. It shows the shopping list's rows,
+// draws them in the list font, which it owns, and turns taps into marks and the
 // item menu.
 #pragma once
 
@@ -9,7 +9,8 @@
 #include "../framework/Menu.h"
 #include "../list/RowsObserver.h"
 
-// The list's background and the fill of every row that is not highlighted.
+// The list's background, the fill of every row that is not highlighted and what
+// every row's mark stands on.
 constexpr COLORREF ListBackColor = 0xFCE1AA;
 
 class CShoppingList;

@@ -36,32 +36,32 @@ CBrush MakeControlBrush(CWnd& parent, int id, HBITMAP bitmap)
 
 void CBackgroundSkin::Load(CWnd& dialog)
 {
-    if (!m_hbmBackground.LoadBitmap(IDB_BACKGROUND))
+    if (!m_picture.LoadBitmap(IDB_BACKGROUND))
         return;
-    m_hbrList = MakeControlBrush(dialog, IDC_LIST, m_hbmBackground);
-    m_hbrItemLabel = MakeControlBrush(dialog, IDC_ITEM_LABEL, m_hbmBackground);
-    m_hbrLocationLabel = MakeControlBrush(dialog, IDC_LOCATION_LABEL, m_hbmBackground);
-    m_hbrPriceLabel = MakeControlBrush(dialog, IDC_PRICE_LABEL, m_hbmBackground);
+    m_listBrush = MakeControlBrush(dialog, IDC_LIST, m_picture);
+    m_itemLabelBrush = MakeControlBrush(dialog, IDC_ITEM_LABEL, m_picture);
+    m_locationLabelBrush = MakeControlBrush(dialog, IDC_LOCATION_LABEL, m_picture);
+    m_priceLabelBrush = MakeControlBrush(dialog, IDC_PRICE_LABEL, m_picture);
 }
 
 void CBackgroundSkin::Release()
 {
-    m_hbmBackground.DeleteObject();
-    m_hbrList.DeleteObject();
-    m_hbrItemLabel.DeleteObject();
-    m_hbrLocationLabel.DeleteObject();
-    m_hbrPriceLabel.DeleteObject();
+    m_picture.DeleteObject();
+    m_listBrush.DeleteObject();
+    m_itemLabelBrush.DeleteObject();
+    m_locationLabelBrush.DeleteObject();
+    m_priceLabelBrush.DeleteObject();
 }
 
 void CBackgroundSkin::Paint(CDC& dc) const
 {
-    if (m_hbmBackground.IsEmpty())
+    if (m_picture.IsEmpty())
         return;
     CDC memory;
     if (!memory.CreateCompatibleDC(dc))
         return;
-    CSelectedObject selected(memory, m_hbmBackground);
-    CSize size = m_hbmBackground.GetSize();
+    CSelectedObject selected(memory, m_picture);
+    CSize size = m_picture.GetSize();
     dc.BitBlt(0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
 }
 
@@ -69,13 +69,13 @@ HBRUSH CBackgroundSkin::BrushFor(int controlId) const
 {
     switch (controlId) {
     case IDC_LIST:
-        return m_hbrList;
+        return m_listBrush;
     case IDC_ITEM_LABEL:
-        return m_hbrItemLabel;
+        return m_itemLabelBrush;
     case IDC_LOCATION_LABEL:
-        return m_hbrLocationLabel;
+        return m_locationLabelBrush;
     case IDC_PRICE_LABEL:
-        return m_hbrPriceLabel;
+        return m_priceLabelBrush;
     default:
         return nullptr;
     }

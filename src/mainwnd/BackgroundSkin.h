@@ -16,9 +16,9 @@ public:
     HBRUSH BrushFor(int controlId) const;
 
 private:
-    CBitmap m_hbmBackground;
-    CBrush m_hbrList;
-    CBrush m_hbrItemLabel;
-    CBrush m_hbrLocationLabel;
-    CBrush m_hbrPriceLabel;
+    CBitmap m_picture;
+    CBrush m_listBrush;
+    CBrush m_itemLabelBrush;
+    CBrush m_locationLabelBrush;
+    CBrush m_priceLabelBrush;
 };

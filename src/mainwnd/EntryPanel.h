@@ -28,7 +28,6 @@ public:
     void AddOrApply(int row);
     // Edit: the fields show item row's texts, and the button applies them.
     void Edit(int row);
-    bool EditMode() const { return m_editMode; }
 
 private:
     ItemRow ReadFields() const;

@@ -29,7 +29,7 @@ void CIconButton::SetIcon(WORD iconId, UINT width, UINT height)
     HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCEW(iconId), RT_GROUP_ICON);
     auto icon = static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, 0));
     if (icon != nullptr) {
-        m_hBtnIcon.Attach(icon);
+        m_icon.Attach(icon);
         m_cxIcon = width;
         m_cyIcon = height;
     }
@@ -46,14 +46,14 @@ void CIconButton::DrawItem(DRAWITEMSTRUCT* draw)
     CString text(buffer, length);
     CRect textRect = item;
 
-    if (!m_hBtnIcon.IsEmpty()) {
+    if (!m_icon.IsEmpty()) {
         int left = item.left;
         if (text.IsEmpty())
             left += HalfOf(item.Width() - static_cast<int>(m_cxIcon));
         else
             textRect.left += static_cast<int>(m_cxIcon);
         int top = item.top + HalfOf(item.Height() - static_cast<int>(m_cyIcon));
-        dc.DrawIconEx(left, top, m_hBtnIcon.GetSafeHandle(), 0, 0, DI_NORMAL);
+        dc.DrawIconEx(left, top, m_icon.GetSafeHandle(), 0, 0, DI_NORMAL);
     }
 
     if (!text.IsEmpty()) {

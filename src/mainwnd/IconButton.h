@@ -12,7 +12,7 @@ public:
     // Loads a group icon at its own size and shows it; width and height place it.
     // When the icon cannot be loaded the button keeps the one it has.
     void SetIcon(WORD iconId, UINT width, UINT height);
-    HICON GetIcon() const { return m_hBtnIcon.GetSafeHandle(); }
+    HICON GetIcon() const { return m_icon.GetSafeHandle(); }
 
     void DrawItem(DRAWITEMSTRUCT* draw) override;
 
@@ -20,7 +20,7 @@ protected:
     void PreSubclassWindow() override;
 
 private:
-    CIcon m_hBtnIcon;
+    CIcon m_icon;
     UINT m_cxIcon = 0;
     UINT m_cyIcon = 0;
 };
