@@ -3,14 +3,18 @@
 #include "../files/SystemListFormat.h"
 #include "DataFolder.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
 namespace {
 
 // A few seconds after the last change, so that a run of changes is written once; and
-// as long again before a store that failed, or is still being written, is looked at.
+// as long again before a store that is being written is looked at.
 constexpr UINT kStoreDelay = 3000;
+// A store that fails again and again is tried again less and less often: each try
+// copies the rows, which holds up the window for a long list.
+constexpr UINT kLongestRetryDelay = 60000;
 
 }  // namespace
 
@@ -74,6 +78,8 @@ void CSystemListSchedule::ListFontChanged(const ListFontSettings& font)
 
 void CSystemListSchedule::StoreSoon()
 {
+    if (!m_restored)
+        return;
     m_changed = true;
     m_timer.Start(kStoreDelay);
 }
@@ -85,7 +91,12 @@ void CSystemListSchedule::OnTimer()
         m_timer.Start(kStoreDelay);
         return;
     }
-    TakeBackgroundResult();
+    if (TakeBackgroundResult() == StoreResult::Failed && m_failedStores > 1) {
+        // The first failure is tried again at once; then after longer and longer waits.
+        const UINT doublings = std::min(m_failedStores - 1, 5u);
+        m_timer.Start(std::min(kStoreDelay << doublings, kLongestRetryDelay));
+        return;
+    }
     if (m_changed && !StartBackgroundStore())
         m_timer.Start(kStoreDelay);  // memory ran short, or no thread could start
 }
@@ -110,14 +121,19 @@ bool CSystemListSchedule::StartBackgroundStore()
     return true;
 }
 
-void CSystemListSchedule::TakeBackgroundResult()
+CSystemListSchedule::StoreResult CSystemListSchedule::TakeBackgroundResult()
 {
     if (!m_backgroundPending)
-        return;
+        return StoreResult::None;
     m_backgroundPending = false;
     const bool failed = m_writer.TakeFailure() != nullptr || m_backgroundWritten.empty();
-    if (failed)
-        m_changed = true;
+    if (!failed) {
+        m_failedStores = 0;
+        return StoreResult::Written;
+    }
+    ++m_failedStores;
+    m_changed = true;
+    return StoreResult::Failed;
 }
 
 CString CSystemListSchedule::StoreAtClose()

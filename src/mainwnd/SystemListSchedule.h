@@ -53,8 +53,10 @@ private:
     void StoreSoon();
     // Writes a copy of the list on the worker; false when it cannot start now.
     bool StartBackgroundStore();
-    // A store on the worker that has ended and failed leaves the list to be stored again.
-    void TakeBackgroundResult();
+    // How the store on the worker ended, once it has; one that failed leaves the list
+    // to be stored again.
+    enum class StoreResult { None, Written, Failed };
+    StoreResult TakeBackgroundResult();
     // Returns the file written, empty when none was.
     std::wstring StoreNow();
     CString StartNotice(CSystemListDisk::Found found) const;
@@ -72,6 +74,8 @@ private:
     // What the store on the worker wrote: the file, or empty when nothing was written.
     std::wstring m_backgroundWritten;
     bool m_backgroundPending = false;
+    // Stores on the worker that failed since the last that was written.
+    UINT m_failedStores = 0;
     // Last: it waits for its job, which reads m_disk, before the rest goes.
     CWorkerThread m_writer;
 };
