@@ -82,8 +82,8 @@ END_MESSAGE_MAP()
 
 CItemListCtrl::~CItemListCtrl()
 {
-    if (m_rows != nullptr)
-        m_rows->RemoveObserver(this);
+    if (m_shoppingList != nullptr)
+        m_shoppingList->RemoveObserver(this);
 }
 
 void CItemListCtrl::SetupList()
@@ -107,7 +107,7 @@ void CItemListCtrl::PreSubclassWindow()
 
 void CItemListCtrl::ShowRows(CShoppingList& rows)
 {
-    m_rows = &rows;
+    m_shoppingList = &rows;
     rows.AddObserver(this);
     SetRowCount(-1, -1, 0);
 }
@@ -121,7 +121,7 @@ void CItemListCtrl::SetRowCount(int focused, int selected, int firstMoved)
     if (wasSelected >= 0 && wasSelected != selected)
         SetItemState(wasSelected, 0, LVIS_SELECTED);
     // Each new count redraws the scroll bars at once; a move leaves the count as it was.
-    const int count = m_rows != nullptr ? m_rows->RowCount() : 0;
+    const int count = m_shoppingList != nullptr ? m_shoppingList->RowCount() : 0;
     if (count != GetItemCount())
         SetItemCountEx(count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     InvalidateFrom(firstMoved);
@@ -250,12 +250,12 @@ void CItemListCtrl::MoveFocusTo(int row, bool scrollIntoView)
 void CItemListCtrl::OnGetDispInfo(NMHDR* header, LRESULT*)
 {
     LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
-    if (m_rows == nullptr)
+    if (m_shoppingList == nullptr)
         return;
     if ((item.mask & LVIF_IMAGE) != 0)
-        item.iImage = m_rows->Mark(item.iItem);
+        item.iImage = m_shoppingList->Mark(item.iItem);
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-        CString text = m_rows->Text(item.iItem, static_cast<ItemColumn>(item.iSubItem));
+        CString text = m_shoppingList->Text(item.iItem, static_cast<ItemColumn>(item.iSubItem));
         ::lstrcpynW(item.pszText, text, item.cchTextMax);
     }
 }
@@ -280,7 +280,7 @@ void CItemListCtrl::DrawItem(DRAWITEMSTRUCT* draw)
     const int index = static_cast<int>(draw->itemID);
 
     const bool highlighted = (GetItemState(index, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
-    const ItemRow row = m_rows != nullptr ? m_rows->Row(index) : ItemRow();
+    const ItemRow row = m_shoppingList != nullptr ? m_shoppingList->Row(index) : ItemRow();
 
     CRect bounds;
     CRect label;
@@ -429,8 +429,8 @@ int CItemListCtrl::SetItemMenu(UINT menuId, HWND owner, bool redraw)
 
 void CItemListCtrl::FlipMark(int row)
 {
-    if (m_rows != nullptr)
-        m_rows->ToggleCheck(row);
+    if (m_shoppingList != nullptr)
+        m_shoppingList->ToggleCheck(row);
 }
 
 int CItemListCtrl::RowAt(CPoint point) const
@@ -477,7 +477,7 @@ void CItemListCtrl::OnRButtonDown(UINT flags, CPoint point)
 {
     // On an item row the menu opens wherever the button is pressed, over the mark
     // too; on a closing row and below the rows the right button taps as the left does.
-    if (m_rows == nullptr || !m_rows->IsItemRow(RowAt(point))) {
+    if (m_shoppingList == nullptr || !m_shoppingList->IsItemRow(RowAt(point))) {
         OnLButtonDown(flags, point);
         return;
     }

@@ -110,7 +110,7 @@ private:
     void InvalidateRowFromLabel(int row);
     void FlipMark(int row);
 
-    CShoppingList* m_rows = nullptr;  // not owned
+    CShoppingList* m_shoppingList = nullptr;  // not owned
     CListFont m_listFont;
     CMenu m_itemMenu;               // holds no menu until SetItemMenu loads one
     HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned
