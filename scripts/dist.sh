@@ -6,7 +6,7 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
-bash "$GROMBLE_ROOT/scripts/deps.sh"
+bash "$GROMBLE_ROOT/scripts/deps.sh" dist
 
 program_build="$GROMBLE_BUILD/dist-build"
 dist="$GROMBLE_BUILD/dist"
