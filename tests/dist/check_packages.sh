@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Checks what `make dist` made: the Debian package's fields, files and desktop entry,
-# and the Windows installer installed and uninstalled silently in a Wine prefix of
-# its own (a linked copy of the tests' prefix, so that it takes a second to make).
+# Checks what `make dist` made: the Debian package's fields, files, desktop entry and
+# copyright file, and the Windows installer installed and uninstalled silently in a Wine
+# prefix of its own (a linked copy of the tests' prefix, so that it takes a second to make).
 #   check_packages.sh VERSION DIST_FOLDER WINEPREFIX_TO_COPY
 set -euo pipefail
 version=$1 dist=$2 base_prefix=$3
@@ -32,11 +32,14 @@ for path in ./usr/bin/gromble ./usr/lib/gromble/gromble.exe ./usr/lib/gromble/He
     expect_in "$files" "$path" "the package lacks $path"
 done
 expect_in "$(grep ' ./usr/bin/gromble$' <<<"$files")" "-rwxr-xr-x" "the launcher is not executable"
-dpkg-deb --fsys-tarfile "$deb" | tar -x -C "$work" ./usr/share/applications/gromble.desktop ./usr/share/mime/packages/gromble.xml
+dpkg-deb --fsys-tarfile "$deb" | tar -x -C "$work" ./usr/share/applications/gromble.desktop ./usr/share/mime/packages/gromble.xml \
+    ./usr/share/doc/gromble/copyright
 desktop-file-validate "$work/usr/share/applications/gromble.desktop" || fail "the desktop entry is not valid"
 expect_in "$(cat "$work/usr/share/applications/gromble.desktop")" "MimeType=application/x-gromble-list;" \
     "the desktop entry does not open list files"
 expect_in "$(cat "$work/usr/share/mime/packages/gromble.xml")" '<glob pattern="*.grl"/>' "list files have no MIME type"
+expect_in "$(awk '/^Files: \*$/ { own = 1 } own && /^License:/ { print; exit }' "$work/usr/share/doc/gromble/copyright")" \
+    "License: MIT" "the copyright file does not give Gromble's own files the MIT licence"
 
 # --- The Windows installer, in a prefix of its own
 [ -f "$installer" ] || { echo "FAIL: no installer $installer" >&2; exit 1; }
