@@ -6,7 +6,7 @@ set -euo pipefail
 # The tests' fixed locale: the same code page (1252) for every run.
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh" test
 
-bash "$GROMBLE_ROOT/scripts/deps.sh"
+bash "$GROMBLE_ROOT/scripts/deps.sh" bench
 bash "$GROMBLE_ROOT/scripts/build.sh" --target gromble_bench
 bash "$GROMBLE_ROOT/scripts/wineprefix.sh"
 

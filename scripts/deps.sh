@@ -1,22 +1,59 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Gromble
-# need. Does nothing (quickly) when they are all installed.
+# Installs the Debian packages that a command needs, when one of them is missing:
+#   deps.sh COMMAND...   program (a build of named targets), build (everything, the
+#                        tests included), prefix, run, bench, dist, screenshots, test
+#   deps.sh              every package, for every command (`make deps`)
+# A package counts as installed when the file the scripts use from it is there: the
+# check is a few file tests, and apt-get runs only for a package that is missing.
 set -euo pipefail
 
-packages=(
-    wine wine64                   # runs the Windows programs
-    g++-mingw-w64-x86-64-posix    # cross-compiler (posix threads: GoogleTest needs std::mutex)
-    cmake make
-    googletest                    # sources in /usr/src/googletest
-    xvfb xdotool imagemagick x11-apps   # virtual display, driving windows, screenshots
-    python3                       # the journeys that use the program as a person does
-    nsis desktop-file-utils       # the Windows installer; checking the Linux desktop entry
+# Each package, with the file of it that the scripts use.
+declare -A file_of=(
+    [wine]=/usr/bin/wine                       # runs the Windows programs
+    [wine64]=/usr/lib/wine/wine64
+    # The cross-compiler; posix threads, since GoogleTest needs std::mutex.
+    [g++-mingw-w64-x86-64-posix]=/usr/bin/x86_64-w64-mingw32-g++-posix
+    [cmake]=/usr/bin/cmake
+    [make]=/usr/bin/make
+    [googletest]=/usr/src/googletest/CMakeLists.txt   # built with the tests
+    [python3]=/usr/bin/python3                 # the journeys, the documentation's screenshots
+    [xvfb]=/usr/bin/Xvfb                       # a virtual display
+    [xdotool]=/usr/bin/xdotool                 # finding and driving windows
+    [imagemagick]=/usr/bin/convert             # screenshots (import), the package's icons (convert)
+    [nsis]=/usr/bin/makensis                   # the Windows installer
+    [desktop-file-utils]=/usr/bin/desktop-file-validate   # checking the package's desktop entry
 )
 
-status=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
+compiler=(g++-mingw-w64-x86-64-posix cmake make)
+wine=(wine wine64)
+display=(xvfb xdotool imagemagick)
+needs() {
+    case $1 in
+        program)     echo "${compiler[@]}" ;;
+        build)       echo "${compiler[@]}" googletest python3 ;;   # CMake looks for Python with the tests
+        prefix)      echo "${wine[@]}" ;;
+        run)         echo "${compiler[@]}" "${wine[@]}" "${display[@]}" ;;
+        bench)       echo "${compiler[@]}" "${wine[@]}" xvfb ;;
+        dist)        echo "${compiler[@]}" nsis imagemagick ;;
+        screenshots) echo "$(needs run)" python3 ;;
+        test)        echo "$(needs build)" "$(needs run)" "$(needs dist)" desktop-file-utils ;;
+        *) echo "deps.sh: unknown command '$1'" >&2; return 1 ;;
+    esac
+}
+
+if [ $# -eq 0 ]; then
+    wanted=("${!file_of[@]}")
+else
+    wanted=()
+    for command in "$@"; do
+        list=$(needs "$command")
+        read -ra packages <<<"$list"
+        wanted+=("${packages[@]}")
+    done
+fi
 missing=()
-for p in "${packages[@]}"; do
-    grep -qx "$p install ok installed" <<<"$status" || missing+=("$p")
+for p in "${wanted[@]}"; do
+    [ -e "${file_of[$p]}" ] || [[ " ${missing[*]} " == *" $p "* ]] || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

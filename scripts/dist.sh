@@ -6,7 +6,7 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
-bash "$GROMBLE_ROOT/scripts/deps.sh"
+bash "$GROMBLE_ROOT/scripts/deps.sh" dist
 
 program_build="$GROMBLE_BUILD/dist-build"
 dist="$GROMBLE_BUILD/dist"
@@ -23,7 +23,10 @@ rm -rf "$dist"
 mkdir -p "$dist"
 
 # Windows: makensis with the 64-bit stub (Debian's Wine runs 64-bit programs only).
-makensis -V2 -DVERSION="$version" -DPROGRAM_DIR="$program_build" \
+# The licence page shows LICENSE with a line per paragraph, which the page wraps to its width.
+awk 'BEGIN { RS = ""; ORS = "\r\n\r\n" } { gsub(/\n/, " "); print }' "$GROMBLE_ROOT/LICENSE" \
+    >"$program_build/licence-page.txt"
+makensis -V2 -DVERSION="$version" -DPROGRAM_DIR="$program_build" -DLICENCE_PAGE="$program_build/licence-page.txt" \
     -DOUTFILE="$dist/gromble-$version-win64.exe" "$GROMBLE_ROOT/packaging/windows/gromble.nsi"
 
 # Debian: the tree of the package, then dpkg-deb.

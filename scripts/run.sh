@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Gromble and starts it in its data folder
+# Builds the program (the target gromble alone) and starts it in its data folder
 # ${XDG_DATA_HOME:-~/.local/share}/gromble, where it keeps GRSystemList.grl.
 #  - With a reachable $DISPLAY it runs there in the foreground.
 #  - Without one it runs in the background on an Xvfb of its own; a screenshot
@@ -7,8 +7,9 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
-bash "$GROMBLE_ROOT/scripts/deps.sh"
-bash "$GROMBLE_ROOT/scripts/build.sh"
+# The program alone: no tests, no benchmark.
+bash "$GROMBLE_ROOT/scripts/deps.sh" run
+bash "$GROMBLE_ROOT/scripts/build.sh" --target gromble
 bash "$GROMBLE_ROOT/scripts/wineprefix.sh"
 
 exe="$GROMBLE_BUILD/gromble.exe"

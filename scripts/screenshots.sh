@@ -4,8 +4,8 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh" test
 
-bash "$GROMBLE_ROOT/scripts/deps.sh"
-bash "$GROMBLE_ROOT/scripts/build.sh"
+bash "$GROMBLE_ROOT/scripts/deps.sh" screenshots
+bash "$GROMBLE_ROOT/scripts/build.sh" --target gromble
 bash "$GROMBLE_ROOT/scripts/wineprefix.sh"
 gromble_start_session "$GROMBLE_BUILD/screenshots-xvfb.log"
 

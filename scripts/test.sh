@@ -5,7 +5,7 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh" test
 
-bash "$GROMBLE_ROOT/scripts/deps.sh"
+bash "$GROMBLE_ROOT/scripts/deps.sh" test
 bash "$GROMBLE_ROOT/scripts/build.sh"
 bash "$GROMBLE_ROOT/scripts/dist.sh" >/dev/null     # checked by the test dist.packages
 bash "$GROMBLE_ROOT/scripts/wineprefix.sh"

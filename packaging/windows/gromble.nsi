@@ -1,6 +1,8 @@
 ; The Windows installer, made by scripts/dist.sh:
-;   makensis -DVERSION=1.5.0 -DPROGRAM_DIR=<folder of gromble.exe and Help.htm> -DOUTFILE=<installer> gromble.nsi
+;   makensis -DVERSION=1.5.0 -DPROGRAM_DIR=<folder of gromble.exe and Help.htm>
+;            -DLICENCE_PAGE=<LICENSE, a line per paragraph> -DOUTFILE=<installer> gromble.nsi
 ; /S installs silently; the uninstaller's /S removes silently.
+; The first page shows the licence; LICENSE is installed beside the program as LICENSE.txt.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -19,8 +21,10 @@ VIAddVersionKey "ProductName" "Gromble"
 VIAddVersionKey "FileDescription" "Gromble installer"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
-VIAddVersionKey "LegalCopyright" "Copyright (C) The Gromble developers"
+VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 the Gromble developers"
 
+LicenseData "${LICENCE_PAGE}"
+Page license
 Page directory
 Page instfiles
 UninstPage uninstConfirm
@@ -40,6 +44,7 @@ Section "Gromble"
     SetOutPath "$INSTDIR"
     File "${PROGRAM_DIR}\gromble.exe"
     File "${PROGRAM_DIR}\Help.htm"
+    File "/oname=LICENSE.txt" "..\..\LICENSE"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Gromble.lnk" "$INSTDIR\gromble.exe" "" "$INSTDIR\gromble.exe" 0
 
@@ -69,6 +74,7 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\Gromble.lnk"
     Delete "$INSTDIR\gromble.exe"
     Delete "$INSTDIR\Help.htm"
+    Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
 

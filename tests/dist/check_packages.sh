@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Checks what `make dist` made: the Debian package's fields, files and desktop entry,
-# and the Windows installer installed and uninstalled silently in a Wine prefix of
-# its own (a linked copy of the tests' prefix, so that it takes a second to make).
+# Checks what `make dist` made: the Debian package's fields, files, desktop entry and
+# copyright file, and the Windows installer: its licence page, and an install and an
+# uninstall, silent, in a Wine prefix of its own (a linked copy of the tests' prefix,
+# so that it takes a second to make).
 #   check_packages.sh VERSION DIST_FOLDER WINEPREFIX_TO_COPY
 set -euo pipefail
 version=$1 dist=$2 base_prefix=$3
+licence="$(dirname "${BASH_SOURCE[0]}")/../../LICENSE"
 deb="$dist/gromble_${version}_all.deb"
 installer="$dist/gromble-$version-win64.exe"
 failures=0
@@ -32,14 +34,33 @@ for path in ./usr/bin/gromble ./usr/lib/gromble/gromble.exe ./usr/lib/gromble/He
     expect_in "$files" "$path" "the package lacks $path"
 done
 expect_in "$(grep ' ./usr/bin/gromble$' <<<"$files")" "-rwxr-xr-x" "the launcher is not executable"
-dpkg-deb --fsys-tarfile "$deb" | tar -x -C "$work" ./usr/share/applications/gromble.desktop ./usr/share/mime/packages/gromble.xml
+dpkg-deb --fsys-tarfile "$deb" | tar -x -C "$work" ./usr/share/applications/gromble.desktop ./usr/share/mime/packages/gromble.xml \
+    ./usr/share/doc/gromble/copyright
 desktop-file-validate "$work/usr/share/applications/gromble.desktop" || fail "the desktop entry is not valid"
 expect_in "$(cat "$work/usr/share/applications/gromble.desktop")" "MimeType=application/x-gromble-list;" \
     "the desktop entry does not open list files"
 expect_in "$(cat "$work/usr/share/mime/packages/gromble.xml")" '<glob pattern="*.grl"/>' "list files have no MIME type"
+expect_in "$(awk '/^Files: \*$/ { own = 1 } own && /^License:/ { print; exit }' "$work/usr/share/doc/gromble/copyright")" \
+    "License: MIT" "the copyright file does not give Gromble's own files the MIT licence"
 
 # --- The Windows installer, in a prefix of its own
 [ -f "$installer" ] || { echo "FAIL: no installer $installer" >&2; exit 1; }
+# True when the installer's pages carry TEXT: NSIS keeps them in its header, the start
+# of the installer's LZMA stream, with their texts in UTF-16.
+pages_carry() {
+    python3 - "$installer" "$1" <<'EOF'
+import lzma, struct, sys
+data = open(sys.argv[1], "rb").read()
+at = data.find(b"\xef\xbe\xad\xdeNullsoftInst")
+header_size = struct.unpack_from("<I", data, at + 16)[0]
+props = data[at + 24:at + 29]
+lzma1 = {"id": lzma.FILTER_LZMA1, "dict_size": struct.unpack_from("<I", props, 1)[0],
+         "lc": props[0] % 9, "lp": props[0] // 9 % 5, "pb": props[0] // 45}
+header = lzma.LZMADecompressor(lzma.FORMAT_RAW, filters=[lzma1]).decompress(data[at + 29:], header_size + 4)
+sys.exit(sys.argv[2].encode("utf-16-le") not in header)
+EOF
+}
+pages_carry "$(grep -m1 '^Permission' "$licence")" || fail "the installer shows no licence page with LICENSE"
 cp -al "$base_prefix" "$work/prefix"
 rm -f "$work/prefix"/*.reg              # the registry is written, so it is copied, not linked
 cp "$base_prefix"/*.reg "$work/prefix/"
@@ -56,6 +77,7 @@ reg=$(registry)
 for file in gromble.exe Help.htm uninstall.exe; do
     [ -f "$program_files/$file" ] || fail "the installer did not put $file in Program Files\\Gromble"
 done
+cmp -s "$licence" "$program_files/LICENSE.txt" || fail "the installer did not put LICENSE in Program Files\\Gromble as LICENSE.txt"
 [ -f "$shortcut" ] || fail "the installer made no Start-menu shortcut"
 uninstall_key='[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Gromble]'
 expect_in "$reg" "$uninstall_key" "no Add/Remove Programs entry"
