@@ -2,7 +2,9 @@
 ;   makensis -DVERSION=1.5.0 -DPROGRAM_DIR=<folder of gromble.exe and Help.htm>
 ;            -DLICENCE_PAGE=<LICENSE, a line per paragraph> -DOUTFILE=<installer> gromble.nsi
 ; /S installs silently; the uninstaller's /S removes silently.
-; The first page shows the licence; LICENSE is installed beside the program as LICENSE.txt.
+; The first page shows the licence; LICENSE is installed beside the program as LICENSE.txt,
+; and the notices of the runtime code linked into gromble.exe (the Debian package's
+; copyright file) as NOTICES.txt.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -45,6 +47,7 @@ Section "Gromble"
     File "${PROGRAM_DIR}\gromble.exe"
     File "${PROGRAM_DIR}\Help.htm"
     File "/oname=LICENSE.txt" "..\..\LICENSE"
+    File "/oname=NOTICES.txt" "..\debian\copyright"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Gromble.lnk" "$INSTDIR\gromble.exe" "" "$INSTDIR\gromble.exe" 0
 
@@ -75,6 +78,7 @@ Section "Uninstall"
     Delete "$INSTDIR\gromble.exe"
     Delete "$INSTDIR\Help.htm"
     Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\NOTICES.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
 

@@ -74,7 +74,7 @@ wineserver -p0
 
 wine "$installer" /S </dev/null >/dev/null 2>&1 || fail "the installer failed"
 reg=$(registry)
-for file in gromble.exe Help.htm uninstall.exe; do
+for file in gromble.exe Help.htm NOTICES.txt uninstall.exe; do
     [ -f "$program_files/$file" ] || fail "the installer did not put $file in Program Files\\Gromble"
 done
 cmp -s "$licence" "$program_files/LICENSE.txt" || fail "the installer did not put LICENSE in Program Files\\Gromble as LICENSE.txt"
