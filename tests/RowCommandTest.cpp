@@ -4,52 +4,7 @@
 
 namespace {
 
-class RowCommand : public MainWindowTest {
-protected:
-    int MarkOf(int row) const { return Rows()[static_cast<size_t>(row)].mark; }
-};
-
-TEST_F(RowCommand, CheckAndSpecialFollowTheMarkTable)
-{
-    const struct {
-        int before;
-        int afterCheck;
-        int afterSpecial;
-    } table[] = {
-        {MarkTick, MarkCross, MarkBang},
-        {MarkCross, MarkTick, MarkBang},
-        {MarkBang, MarkCross, MarkQuestion},
-        {MarkQuestion, MarkCross, MarkBang},
-    };
-    PutItem({1, L"Milk", L"1", L"Market", L"3"});
-    FocusRow(0);
-    for (const auto& entry : table) {
-        SetMarkOfFocusedRow(entry.before);
-        SendCommand(ID_ITEM_CHECK);
-        EXPECT_EQ(MarkOf(0), entry.afterCheck) << "Check on mark " << entry.before;
-        SetMarkOfFocusedRow(entry.before);
-        SendCommand(ID_ITEM_SPECIAL);
-        EXPECT_EQ(MarkOf(0), entry.afterSpecial) << "Special on mark " << entry.before;
-    }
-    EXPECT_EQ(Rows().back(), Total(L"3")) << "marks do not touch the total";
-}
-
-TEST_F(RowCommand, MarksOfTheTotalRowChangeButItStaysUndeletable)
-{
-    PutItem({1, L"Milk", L"1", L"Market", L"3"});
-    FocusRow(2);
-    SendCommand(ID_ITEM_CHECK);
-    EXPECT_EQ(MarkOf(2), MarkCross);
-    SendCommand(ID_ITEM_SPECIAL);
-    SendCommand(ID_ITEM_SPECIAL);
-    EXPECT_EQ(MarkOf(2), MarkQuestion);
-    SendCommand(ID_ITEM_CHECK);
-    ASSERT_EQ(MarkOf(2), MarkCross);
-    SendCommand(ID_ITEM_DELETE);
-    EXPECT_TRUE(m_prompts->Questions().empty());
-    std::vector<ShownRow> expected = {{1, L"Milk", L"1", L"Market", L"3"}, Separator(), {1, L"Total:", L"", L"", L"3"}};
-    EXPECT_EQ(Rows(), expected);
-}
+class RowCommand : public MainWindowTest {};
 
 TEST_F(RowCommand, CheckAndSpecialWithoutACurrentRowChangeNothing)
 {
@@ -149,21 +104,6 @@ TEST_F(MoveCommand, MovesTheCurrentItemAndItKeepsTheFocus)
     EXPECT_EQ(FocusedRow(), 1);
     EXPECT_EQ(Rows()[1], (ShownRow{2, L"A", L"1", L"Shop", L"1"})) << "the row moves with its mark and texts";
     EXPECT_EQ(Rows().back(), Total(L"6")) << "no move changes the total";
-}
-
-TEST_F(MoveCommand, ClosingRowsAndNoRowRefuseEveryMove)
-{
-    PutThreeItems();
-    for (int row : {3, 4, -1}) {
-        if (row >= 0)
-            FocusRow(row);
-        else
-            ClearFocus();
-        for (UINT command : {ID_ITEM_UP, ID_ITEM_DOWN, ID_ITEM_TOP, ID_ITEM_BOTTOM}) {
-            SendCommand(command);
-            EXPECT_EQ(Order(), L"ABC-T") << "command " << command << " on row " << row;
-        }
-    }
 }
 
 TEST_F(MoveCommand, ToggleHeadersHidesAndShowsTheHeaderWithTheSameColumns)
