@@ -56,6 +56,10 @@ TEST_F(FailureNotice, EveryCommandIsToldAndAMessageThatComesAgainOnce)
     child.thrown = std::make_exception_ptr(std::runtime_error("no ink"));
     child.SendMessage(WM_PAINT);
     child.SendMessage(WM_PAINT);
+    // A paint that failed leaves nothing to paint: else it would come again at once.
+    child.ShowWindow(SW_SHOWNA);
+    child.UpdateWindow();
+    EXPECT_FALSE(::GetUpdateRect(child.m_hWnd, nullptr, FALSE));
     // The main window's own notification, handled by the child: the dialog stops it.
     NMHDR header = {child.m_hWnd, 0x7A03, kThrowingNotification};
     child.thrown = std::make_exception_ptr(std::runtime_error("no answer"));

@@ -187,6 +187,10 @@ LRESULT CALLBACK CWnd::StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         // Nothing may unwind through the platform's window procedure.
         wnd->OnStrayException(message);
         result = 0;
+        // A paint that failed leaves the window invalid: it would be sent again at once,
+        // and again, for as long as the failure lasts.
+        if (message == WM_PAINT)
+            ::ValidateRect(hWnd, nullptr);
     }
     if (message == WM_NCDESTROY)
         wnd->UnsubclassWindow();
@@ -196,13 +200,13 @@ LRESULT CALLBACK CWnd::StdWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 void CWnd::OnStrayException(UINT message) noexcept
 {
     const CFailure failure = DescribeFailure(std::current_exception());
+    if (t_reportingFailure)
+        return;
     if (!IsUserCommandOrInput(message)) {
         if (failure.outOfMemory || m_repeatedFailureTold)
             return;
         m_repeatedFailureTold = true;
     }
-    if (t_reportingFailure)
-        return;
     t_reportingFailure = true;
     try {
         ReportFailure(failure);
