@@ -1,5 +1,7 @@
+#include "support/Canvas.h"
 #include "support/FileCommandTest.h"
 
+#include "framework/Icon.h"
 #include "res/resource.h"
 
 namespace {
@@ -29,60 +31,38 @@ protected:
     int IconShown() const;
 };
 
-// What paint draws on black in a 32 x 32 square.
-template <class Paint>
-std::vector<COLORREF> PixelsOn32x32Black(Paint paint)
+// The icon on black in a 32 x 32 square.
+Canvas ResourceIcon(int id)
 {
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 32, 32);
-    HGDIOBJ previous = ::SelectObject(dc, bitmap);
-    RECT all = {0, 0, 32, 32};
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    paint(dc, all);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            pixels.push_back(::GetPixel(dc, x, y));
-    ::SelectObject(dc, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
+    Canvas canvas(32, 32, RGB(0, 0, 0));
+    CIcon icon;
+    icon.Attach(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0)));
+    canvas.DC().DrawIconEx(0, 0, icon.GetSafeHandle(), 0, 0, DI_NORMAL);
+    return canvas;
 }
 
-std::vector<COLORREF> ResourceIconPixels(int id)
+// What the Add button draws on black where its icon fills the square.
+Canvas DrawnButton(HWND dialog, HWND button)
 {
-    HICON icon = static_cast<HICON>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0));
-    std::vector<COLORREF> pixels =
-        PixelsOn32x32Black([icon](HDC dc, RECT) { ::DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL); });
-    ::DestroyIcon(icon);
-    return pixels;
-}
-
-// What the Add button draws where its icon fills the square.
-std::vector<COLORREF> ButtonPixels(HWND dialog, HWND button)
-{
-    return PixelsOn32x32Black([dialog, button](HDC dc, RECT all) {
-        DRAWITEMSTRUCT draw = {};
-        draw.CtlType = ODT_BUTTON;
-        draw.CtlID = IDC_ADD;
-        draw.itemAction = ODA_DRAWENTIRE;
-        draw.hwndItem = button;
-        draw.hDC = dc;
-        draw.rcItem = all;
-        ::SendMessageW(dialog, WM_DRAWITEM, IDC_ADD, reinterpret_cast<LPARAM>(&draw));
-    });
+    Canvas canvas(32, 32, RGB(0, 0, 0));
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_BUTTON;
+    draw.CtlID = IDC_ADD;
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.hwndItem = button;
+    draw.hDC = canvas.DC();
+    draw.rcItem = canvas.Area();
+    ::SendMessageW(dialog, WM_DRAWITEM, IDC_ADD, reinterpret_cast<LPARAM>(&draw));
+    return canvas;
 }
 
 int EntryPanel::IconShown() const
 {
-    std::vector<COLORREF> shown = ButtonPixels(Window(), Control(IDC_ADD));
-    if (shown == ResourceIconPixels(IDI_ADD))
-        return IDI_ADD;
-    if (shown == ResourceIconPixels(IDI_EDIT))
-        return IDI_EDIT;
+    const Canvas shown = DrawnButton(Window(), Control(IDC_ADD));
+    for (int icon : {IDI_ADD, IDI_EDIT})
+        if (shown.Differences(ResourceIcon(icon)) == 0)
+            return icon;
     return 0;
 }
 
