@@ -302,7 +302,8 @@ TEST_F(ListDrawing, FocusedAndSelectedRowsArePaintedAgainAtOnceFromTheLabel)
 
 TEST_F(ListDrawing, HeaderHidesAndComesBackWithTheSameColumnsAndRows)
 {
-    PutItem({MarkCross, L"Milk", L"1", L"Shop", L"5"});
+    PutItem({MarkTick, L"Milk", L"1", L"Shop", L"5"});
+    PutItem({MarkBang, L"Bread", L"2", L"Bakery", L"2"});
     const DWORD kept = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | LVS_SHAREIMAGELISTS;
     const DWORD watched = kept | LVS_TYPEMASK | LVS_NOCOLUMNHEADER | LVS_EDITLABELS | LVS_SHOWSELALWAYS;
     auto style = [&] { return static_cast<DWORD>(::GetWindowLongPtrW(List(), GWL_STYLE)) & watched; };
