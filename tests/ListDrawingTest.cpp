@@ -56,13 +56,6 @@ protected:
         area.right = area.left + ColumnWidth(column);
         return area;
     }
-    void SetRowState(int row, UINT state, UINT mask)
-    {
-        LVITEMW item = {};
-        item.state = state;
-        item.stateMask = mask;
-        ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    }
     // Starts the window again on a system list file with no items and this font line
     // ("height bold italic underline antialiased") and face.
     void RestartWithListFont(const char* fontLine, const char* face)

@@ -179,19 +179,28 @@ void MainWindowTest::PressEnterIn(int id)
     PumpMessages();
 }
 
-void MainWindowTest::FocusRow(int row)
+UINT MainWindowTest::RowState(int row) const
+{
+    return static_cast<UINT>(
+        ::SendMessageW(List(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_FOCUSED | LVIS_SELECTED));
+}
+
+void MainWindowTest::SetRowState(int row, UINT state, UINT mask)
 {
     LVITEMW item = {};
-    item.state = LVIS_FOCUSED | LVIS_SELECTED;
-    item.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    item.state = state;
+    item.stateMask = mask;
     ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void MainWindowTest::FocusRow(int row)
+{
+    SetRowState(row, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
 }
 
 void MainWindowTest::ClearFocus()
 {
-    LVITEMW clear = {};
-    clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
-    ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    SetRowState(-1, 0, LVIS_FOCUSED | LVIS_SELECTED);
 }
 
 int MainWindowTest::FocusedRow() const

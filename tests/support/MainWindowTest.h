@@ -61,6 +61,10 @@ protected:
     void TapAddButton();
     // Enter pressed in a field, as the dialog's message loop handles it.
     void PressEnterIn(int id);
+    // The row's focused and selected states.
+    UINT RowState(int row) const;
+    // Sets the row's states in mask to state; row -1 sets them on every row.
+    void SetRowState(int row, UINT state, UINT mask);
     // Gives a row the focused state, as a tap on it does.
     void FocusRow(int row);
     // Leaves no row with the focused or selected state.
