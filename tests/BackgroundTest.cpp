@@ -1,35 +1,33 @@
+#include "support/Canvas.h"
 #include "support/MainWindowTest.h"
 
 #include "res/resource.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace {
 
+// What the window shows after a whole repaint, beside the background image.
 class Background : public MainWindowTest {
 protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        m_bitmap = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BACKGROUND));
-        ASSERT_NE(m_bitmap, nullptr);
-        m_bitmapDc = ::CreateCompatibleDC(nullptr);
-        m_previous = ::SelectObject(m_bitmapDc, m_bitmap);
         ::RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        m_windowDc = ::GetDC(Window());
+        m_shown.emplace(Window());
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.LoadBitmap(IDB_BACKGROUND));
+        const CSize size = bitmap.GetSize();
+        m_image.emplace(size.cx, size.cy, RGB(0, 0, 0));
+        CDC source;
+        source.CreateCompatibleDC(m_image->DC());
+        CSelectedObject selected(source, bitmap.GetSafeHandle());
+        m_image->DC().BitBlt(0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
     }
-    void TearDown() override
-    {
-        if (m_windowDc != nullptr)
-            ::ReleaseDC(Window(), m_windowDc);
-        ::SelectObject(m_bitmapDc, m_previous);
-        ::DeleteDC(m_bitmapDc);
-        ::DeleteObject(m_bitmap);
-        MainWindowTest::TearDown();
-    }
-    COLORREF Shown(int x, int y) const { return ::GetPixel(m_windowDc, x, y); }
-    COLORREF Image(int x, int y) const { return ::GetPixel(m_bitmapDc, x, y); }
+    COLORREF Shown(int x, int y) const { return m_shown->Pixel(x, y); }
+    COLORREF Image(int x, int y) const { return m_image->Pixel(x, y); }
     CRect PlaceOf(int id) const
     {
         CRect rect;
@@ -38,10 +36,8 @@ protected:
         return rect;
     }
 
-    HBITMAP m_bitmap = nullptr;
-    HDC m_bitmapDc = nullptr;
-    HGDIOBJ m_previous = nullptr;
-    HDC m_windowDc = nullptr;
+    std::optional<Canvas> m_shown;
+    std::optional<Canvas> m_image;
 };
 
 TEST_F(Background, IsAGradientFromWhiteToBlueToWhiteDownTheWindow)
@@ -80,11 +76,7 @@ TEST_F(Background, TheLabelsStandOnTheirPieceOfTheImage)
         }
         for (int y = label.top; y < label.bottom; ++y)
             EXPECT_EQ(Shown(label.right - 1, y), Image(label.right - 1, y)) << "label " << id << " right edge";
-        int textPixels = 0;
-        for (int y = label.top; y < label.bottom; ++y)
-            for (int x = label.left; x < label.right; ++x)
-                textPixels += Shown(x, y) != Image(x, y);
-        EXPECT_GT(textPixels, 10) << "label " << id << " shows its text";
+        EXPECT_GT(m_shown->Differences(*m_image, label), 10) << "label " << id << " shows its text";
     }
 }
 
@@ -96,7 +88,8 @@ HGDIOBJ CtlColorBrush(HWND window, HDC dc, HWND control)
 
 TEST_F(Background, GivesTheFourControlsTheirBrushesAndOthersNone)
 {
-    HDC dc = ::CreateCompatibleDC(nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
     std::vector<HGDIOBJ> brushes;
     for (int id : {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL}) {
         ::SetBkMode(dc, OPAQUE);
@@ -110,19 +103,11 @@ TEST_F(Background, GivesTheFourControlsTheirBrushesAndOthersNone)
     HGDIOBJ priceField = CtlColorBrush(Window(), dc, Control(IDC_PRICE));
     EXPECT_EQ(std::count(brushes.begin(), brushes.end(), priceField), 0) << "the field keeps the platform's brush";
     EXPECT_EQ(::GetBkMode(dc), TRANSPARENT) << "the text background is transparent for every control";
-    ::DeleteDC(dc);
 }
 
 TEST_F(Background, ReleasesTheBrushesAtClose)
 {
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    std::vector<HGDIOBJ> brushes;
-    for (int id : {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL})
-        brushes.push_back(CtlColorBrush(Window(), dc, Control(id)));
-    ::DeleteDC(dc);
-
-    ::ReleaseDC(Window(), m_windowDc);
-    m_windowDc = nullptr;
+    const std::vector<HGDIOBJ> brushes = BackgroundBrushes();
     CloseWindow();
     for (HGDIOBJ brush : brushes)
         EXPECT_EQ(::GetObjectType(brush), 0u) << "released at close";

@@ -1,5 +1,7 @@
+#include "support/Canvas.h"
 #include "support/FileCommandTest.h"
 
+#include "framework/Icon.h"
 #include "res/resource.h"
 
 namespace {
@@ -29,60 +31,38 @@ protected:
     int IconShown() const;
 };
 
-// What paint draws on black in a 32 x 32 square.
-template <class Paint>
-std::vector<COLORREF> PixelsOn32x32Black(Paint paint)
+// The icon on black in a 32 x 32 square.
+Canvas ResourceIcon(int id)
 {
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 32, 32);
-    HGDIOBJ previous = ::SelectObject(dc, bitmap);
-    RECT all = {0, 0, 32, 32};
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    paint(dc, all);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            pixels.push_back(::GetPixel(dc, x, y));
-    ::SelectObject(dc, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
+    Canvas canvas(32, 32, RGB(0, 0, 0));
+    CIcon icon;
+    icon.Attach(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0)));
+    canvas.DC().DrawIconEx(0, 0, icon.GetSafeHandle(), 0, 0, DI_NORMAL);
+    return canvas;
 }
 
-std::vector<COLORREF> ResourceIconPixels(int id)
+// What the Add button draws on black where its icon fills the square.
+Canvas DrawnButton(HWND dialog, HWND button)
 {
-    HICON icon = static_cast<HICON>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0));
-    std::vector<COLORREF> pixels =
-        PixelsOn32x32Black([icon](HDC dc, RECT) { ::DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL); });
-    ::DestroyIcon(icon);
-    return pixels;
-}
-
-// What the Add button draws where its icon fills the square.
-std::vector<COLORREF> ButtonPixels(HWND dialog, HWND button)
-{
-    return PixelsOn32x32Black([dialog, button](HDC dc, RECT all) {
-        DRAWITEMSTRUCT draw = {};
-        draw.CtlType = ODT_BUTTON;
-        draw.CtlID = IDC_ADD;
-        draw.itemAction = ODA_DRAWENTIRE;
-        draw.hwndItem = button;
-        draw.hDC = dc;
-        draw.rcItem = all;
-        ::SendMessageW(dialog, WM_DRAWITEM, IDC_ADD, reinterpret_cast<LPARAM>(&draw));
-    });
+    Canvas canvas(32, 32, RGB(0, 0, 0));
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_BUTTON;
+    draw.CtlID = IDC_ADD;
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.hwndItem = button;
+    draw.hDC = canvas.DC();
+    draw.rcItem = canvas.Area();
+    ::SendMessageW(dialog, WM_DRAWITEM, IDC_ADD, reinterpret_cast<LPARAM>(&draw));
+    return canvas;
 }
 
 int EntryPanel::IconShown() const
 {
-    std::vector<COLORREF> shown = ButtonPixels(Window(), Control(IDC_ADD));
-    if (shown == ResourceIconPixels(IDI_ADD))
-        return IDI_ADD;
-    if (shown == ResourceIconPixels(IDI_EDIT))
-        return IDI_EDIT;
+    const Canvas shown = DrawnButton(Window(), Control(IDC_ADD));
+    for (int icon : {IDI_ADD, IDI_EDIT})
+        if (shown.Differences(ResourceIcon(icon)) == 0)
+            return icon;
     return 0;
 }
 
@@ -226,7 +206,9 @@ TEST_F(EntryPanel, TheEditEndsWhenItsRowGoesAndOnlyThen)
     EXPECT_EQ(Fields(), (std::vector<std::wstring>{L"Salt", L"1", L"Market", L"1"}));
 }
 
-TEST_F(EntryPanel, EditWithoutAnItemRowDoesNothing)
+// Only item rows are edited: with the focus on a closing row or on no row, Edit leaves
+// the typed texts alone and Apply adds them as an item; the row Edit loaded stays.
+TEST_F(EntryPanel, WithoutAnItemRowEditDoesNothingAndApplyAddsTheTypedItem)
 {
     PutThreeItems();
     Type(L"Typed", L"3", L"Here", L"9");
@@ -235,44 +217,28 @@ TEST_F(EntryPanel, EditWithoutAnItemRowDoesNothing)
     SendCommand(ID_ITEM_EDIT);
     FocusRow(4);                // the Total row
     SendCommand(ID_ITEM_EDIT);
-
-    std::vector<std::wstring> typed = {L"Typed", L"3", L"Here", L"9"};
-    EXPECT_EQ(Fields(), typed);
+    EXPECT_EQ(Fields(), (std::vector<std::wstring>{L"Typed", L"3", L"Here", L"9"}));
     EXPECT_EQ(IconShown(), IDI_ADD);
-}
 
-TEST_F(EntryPanel, ApplyOnAClosingRowAddsTheTypedItemInstead)
-{
-    PutThreeItems();
     FocusRow(1);
-    SendCommand(ID_ITEM_EDIT);
+    SendCommand(ID_ITEM_EDIT);  // Bread
     SetFieldText(IDC_PRICE, L"8");
     FocusRow(4);  // the Total row
     TapAddButton();
-
-    std::vector<ShownRow> rows = Rows();
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[0], (ShownRow{1, L"Bread", L"2", L"Bakery", L"8"}));
-    EXPECT_EQ(rows[2], (ShownRow{1, L"Bread", L"2", L"Bakery", L"2"})) << "the loaded row is unchanged";
-    EXPECT_EQ(rows[4], Separator());
-    EXPECT_EQ(rows[5], Total(L"19"));
+    std::vector<ShownRow> rows = {{1, L"Bread", L"2", L"Bakery", L"8"}, {0, L"Milk", L"1", L"Market", L"5"},
+                                  {1, L"Bread", L"2", L"Bakery", L"2"}, {1, L"Jam", L"1", L"Shop", L"4"},
+                                  Separator(), Total(L"19")};
+    EXPECT_EQ(Rows(), rows) << "on the Total row";
     EXPECT_EQ(IconShown(), IDI_ADD);
-}
 
-TEST_F(EntryPanel, ApplyWithNoCurrentRowAddsTheTypedItem)
-{
-    PutThreeItems();
-    FocusRow(2);
-    SendCommand(ID_ITEM_EDIT);
+    FocusRow(3);
+    SendCommand(ID_ITEM_EDIT);  // Jam
     ClearFocus();
     ASSERT_EQ(FocusedRow(), -1);
     TapAddButton();
-
-    std::vector<ShownRow> rows = Rows();
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[0], (ShownRow{1, L"Jam", L"1", L"Shop", L"4"}));
-    EXPECT_EQ(rows[3], (ShownRow{1, L"Jam", L"1", L"Shop", L"4"}));
-    EXPECT_EQ(rows[5], Total(L"15"));
+    rows.insert(rows.begin(), rows[3]);
+    rows.back() = Total(L"23");
+    EXPECT_EQ(Rows(), rows) << "with no current row";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "support/Canvas.h"
 #include "support/MainWindowTest.h"
 
 #include "font/FontEditorDlg.h"
@@ -365,30 +366,13 @@ protected:
         EXPECT_EQ(FindTopLevelWindow(kCaption), nullptr) << "the editor is gone";
         EXPECT_TRUE(::IsWindowEnabled(Window()));
     }
-    // Row 0 as the list draws it when the window is sent WM_DRAWITEM, pixel by pixel.
-    std::vector<COLORREF> DrawnRow() const
+    // Row 0 as the list draws it when the window is sent WM_DRAWITEM.
+    Canvas DrawnRow() const
     {
-        RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
-        ::SendMessageW(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
-        CClientDC screen(nullptr);
-        CDC dc;
-        dc.CreateCompatibleDC(screen);
-        CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(screen, bounds.right, bounds.bottom);
-        CSelectedObject selected(dc, bitmap.GetSafeHandle());
-        DRAWITEMSTRUCT draw = {};
-        draw.CtlType = ODT_LISTVIEW;
-        draw.CtlID = IDC_LIST;
-        draw.itemAction = ODA_DRAWENTIRE;
-        draw.hwndItem = List();
-        draw.hDC = dc;
-        draw.rcItem = bounds;
-        ::SendMessageW(Window(), WM_DRAWITEM, IDC_LIST, reinterpret_cast<LPARAM>(&draw));
-        std::vector<COLORREF> pixels;
-        for (int y = bounds.top; y < bounds.bottom; ++y)
-            for (int x = bounds.left; x < bounds.right; ++x)
-                pixels.push_back(::GetPixel(dc, x, y));
-        return pixels;
+        const CRect bounds = RowRect(0, LVIR_BOUNDS);
+        Canvas canvas(bounds.right, bounds.bottom, RGB(0, 0, 0));
+        DrawListRow(canvas.DC(), 0);
+        return canvas;
     }
     // Closes the window and reads the font lines it stored at the end of its system
     // list file: "height bold italic underline antialiased" and the face.
@@ -430,12 +414,12 @@ TEST_F(FontEditorCommand, OpensModallyAtItsTemplateSizeOnTheListFont)
 TEST_F(FontEditorCommand, ApplyUntouchedKeepsEverySetting)
 {
     PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
-    const std::vector<COLORREF> before = DrawnRow();
+    const Canvas before = DrawnRow();
     ChooseListFont([](HWND editor) {
         Click(editor, IDOK);
         return 0;
     });
-    EXPECT_EQ(DrawnRow(), before) << "the row looks as it did";
+    EXPECT_EQ(DrawnRow().Differences(before), 0) << "the row looks as it did";
     EXPECT_EQ(StoredFontLines(), StartUpFontLines());
 }
 
@@ -471,17 +455,17 @@ TEST_F(FontEditorCommand, ApplyTwiceLeavesTheChangesOfBoth)
 TEST_F(FontEditorCommand, ClosingWithoutApplyLeavesTheListFontAsItWas)
 {
     PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
-    const std::vector<COLORREF> before = DrawnRow();
+    const Canvas before = DrawnRow();
     for (UINT close : {UINT(WM_CLOSE), UINT(WM_COMMAND)}) {
         ChooseListFont([this, &before, close](HWND editor) {
             Click(editor, IDC_FONT_UNDERLINE);
             Pick(editor, IDC_FONT_SIZE, 10);
             Type(editor, IDC_FONT_FACE, L"Courier New");
-            EXPECT_EQ(DrawnRow(), before) << "changes stay in the preview";
+            EXPECT_EQ(DrawnRow().Differences(before), 0) << "changes stay in the preview";
             ::PostMessageW(editor, close, close == WM_COMMAND ? IDCANCEL : 0, 0);
             return 0;
         });
-        EXPECT_EQ(DrawnRow(), before);
+        EXPECT_EQ(DrawnRow().Differences(before), 0);
     }
     EXPECT_EQ(StoredFontLines(), StartUpFontLines());
 }

@@ -64,24 +64,12 @@ protected:
         RunWithFile(ID_FILE_OPEN, list);
     }
 
-    // The brushes the window hands its controls, as they ask for them.
-    std::vector<HGDIOBJ> ControlBrushes() const
-    {
-        std::vector<HGDIOBJ> brushes;
-        HDC dc = ::CreateCompatibleDC(nullptr);
-        for (int id : {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL})
-            brushes.push_back(reinterpret_cast<HGDIOBJ>(::SendMessageW(
-                Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Control(id)))));
-        ::DeleteDC(dc);
-        return brushes;
-    }
-
     HandleCounts m_before[kKinds];
 };
 
 TEST_F(HandleHygiene, ALongSessionReleasesEveryHandleItMadeOnce)
 {
-    std::vector<HGDIOBJ> background = ControlBrushes();
+    std::vector<HGDIOBJ> background = BackgroundBrushes();
 
     for (int i = 0; i < 1000; ++i) {
         AddTypedItem(i);

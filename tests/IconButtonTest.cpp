@@ -1,3 +1,4 @@
+#include "support/Canvas.h"
 #include "support/MainWindowTest.h"
 
 #include "mainwnd/IconButton.h"
@@ -6,45 +7,6 @@
 namespace {
 
 constexpr COLORREF kBackdrop = RGB(255, 0, 255);
-
-// A memory device context filled with a backdrop colour.
-class Canvas {
-public:
-    Canvas(int width, int height) : m_width(width), m_height(height)
-    {
-        HDC screen = ::GetDC(nullptr);
-        m_dc = ::CreateCompatibleDC(screen);
-        m_bitmap = ::CreateCompatibleBitmap(screen, width, height);
-        ::ReleaseDC(nullptr, screen);
-        m_previous = ::SelectObject(m_dc, m_bitmap);
-        HBRUSH brush = ::CreateSolidBrush(kBackdrop);
-        RECT all = {0, 0, width, height};
-        ::FillRect(m_dc, &all, brush);
-        ::DeleteObject(brush);
-    }
-    ~Canvas()
-    {
-        ::SelectObject(m_dc, m_previous);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
-    }
-    HDC Dc() const { return m_dc; }
-    std::vector<COLORREF> Pixels() const
-    {
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x)
-                pixels.push_back(::GetPixel(m_dc, x, y));
-        return pixels;
-    }
-
-private:
-    int m_width;
-    int m_height;
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_previous;
-};
 
 // A button of the test's own on the main window, hidden, showing the Add icon as the
 // window's Add button does.
@@ -60,25 +22,25 @@ protected:
     CIconButton& Button() { return m_button; }
 
     // The button drawn into a canvas, its item rectangle at rect.
-    std::vector<COLORREF> DrawButton(const RECT& rect, UINT state = 0)
+    Canvas DrawButton(const RECT& rect, UINT state = 0)
     {
-        Canvas canvas(60, 60);
+        Canvas canvas(60, 60, kBackdrop);
         DRAWITEMSTRUCT draw = {};
         draw.CtlType = ODT_BUTTON;
         draw.CtlID = IDC_ADD;
         draw.itemAction = ODA_DRAWENTIRE;
         draw.itemState = state;
         draw.hwndItem = Button().m_hWnd;
-        draw.hDC = canvas.Dc();
+        draw.hDC = canvas.DC();
         draw.rcItem = rect;
         Button().DrawItem(&draw);
-        return canvas.Pixels();
+        return canvas;
     }
-    std::vector<COLORREF> IconAlone(int x, int y)
+    Canvas IconAlone(int x, int y)
     {
-        Canvas canvas(60, 60);
-        ::DrawIconEx(canvas.Dc(), x, y, Button().GetIcon(), 0, 0, 0, nullptr, DI_NORMAL);
-        return canvas.Pixels();
+        Canvas canvas(60, 60, kBackdrop);
+        canvas.DC().DrawIconEx(x, y, Button().GetIcon(), 0, 0, DI_NORMAL);
+        return canvas;
     }
 
     CIconButton m_button;
@@ -95,17 +57,17 @@ TEST_F(IconButton, IsOwnerDrawnWhateverTheTemplateSaid)
 TEST_F(IconButton, CentresALargerIconWithNegativeOffsets)
 {
     // A 32 x 32 icon in a 20 x 20 button stands at (-6, -6) from the button's corner.
-    std::vector<COLORREF> drawn = DrawButton({20, 20, 40, 40});
-    EXPECT_EQ(drawn, IconAlone(14, 14));
-    EXPECT_NE(drawn, IconAlone(20, 20));
+    Canvas drawn = DrawButton({20, 20, 40, 40});
+    EXPECT_EQ(drawn.Differences(IconAlone(14, 14)), 0);
+    EXPECT_GT(drawn.Differences(IconAlone(20, 20)), 0);
 }
 
 TEST_F(IconButton, DrawsNoFaceFrameOrPressedLook)
 {
-    std::vector<COLORREF> normal = DrawButton({10, 10, 50, 50});
-    EXPECT_EQ(normal, IconAlone(14, 14)) << "only the icon is drawn, on what was there";
-    EXPECT_EQ(DrawButton({10, 10, 50, 50}, ODS_SELECTED | ODS_FOCUS), normal);
-    EXPECT_EQ(DrawButton({10, 10, 50, 50}, ODS_DISABLED), normal);
+    Canvas normal = DrawButton({10, 10, 50, 50});
+    EXPECT_EQ(normal.Differences(IconAlone(14, 14)), 0) << "only the icon is drawn, on what was there";
+    EXPECT_EQ(DrawButton({10, 10, 50, 50}, ODS_SELECTED | ODS_FOCUS).Differences(normal), 0);
+    EXPECT_EQ(DrawButton({10, 10, 50, 50}, ODS_DISABLED).Differences(normal), 0);
 }
 
 TEST_F(IconButton, HoldsOneIconAtATime)

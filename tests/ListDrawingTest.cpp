@@ -1,6 +1,7 @@
 // The list's own painting, read back pixel by pixel from memory bitmaps that the list
 // paints into when the main window is sent WM_DRAWITEM, and the header that Toggle
 // Headers hides and shows.
+#include "support/Canvas.h"
 #include "support/MainWindowTest.h"
 
 #include "font/ListFont.h"
@@ -9,61 +10,21 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
 constexpr COLORREF kUntouched = RGB(20, 200, 20);
 
-// A bitmap in a memory context of its own, filled with one colour.
-class Canvas {
-public:
-    Canvas(int width, int height, COLORREF fill)
-    {
-        CClientDC screen(nullptr);
-        m_dc.CreateCompatibleDC(screen);
-        m_bitmap.CreateCompatibleBitmap(screen, width, height);
-        m_selected.emplace(m_dc, m_bitmap.GetSafeHandle());
-        CBrush brush;
-        brush.CreateSolidBrush(fill);
-        CRect all(0, 0, width, height);
-        m_dc.FillRect(&all, brush);
+// The left- or rightmost x in area with a pixel other than background; -1 when none.
+int InkEdge(const Canvas& canvas, const CRect& area, COLORREF background, bool fromLeft)
+{
+    for (int i = 0; i < area.Width(); ++i) {
+        const int x = fromLeft ? area.left + i : area.right - 1 - i;
+        if (canvas.CountOf(background, CRect(x, area.top, x + 1, area.bottom)) < area.Height())
+            return x;
     }
-    CDC& DC() { return m_dc; }
-    COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc, x, y); }
-    int Differences(const Canvas& other, const CRect& area) const
-    {
-        return Count(area, [&](int x, int y) { return Pixel(x, y) != other.Pixel(x, y); });
-    }
-    int CountOf(COLORREF color, const CRect& area) const
-    {
-        return Count(area, [&](int x, int y) { return Pixel(x, y) == color; });
-    }
-    // The left- or rightmost x in area with a pixel other than background.
-    int InkEdge(const CRect& area, COLORREF background, bool fromLeft) const
-    {
-        for (int i = 0; i < area.Width(); ++i) {
-            int x = fromLeft ? area.left + i : area.right - 1 - i;
-            if (Count(CRect(x, area.top, x + 1, area.bottom), [&](int px, int py) { return Pixel(px, py) != background; }))
-                return x;
-        }
-        return -1;
-    }
-
-private:
-    template <typename Test>
-    static int Count(const CRect& area, Test test)
-    {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                count += test(x, y) ? 1 : 0;
-        return count;
-    }
-    CDC m_dc;
-    CBitmap m_bitmap;
-    std::optional<CSelectedObject> m_selected;
-};
+    return -1;
+}
 
 // A font of the test's own, made from the settings the list starts with.
 class StartupFont : public CFont {
@@ -83,23 +44,6 @@ protected:
         ::GetClientRect(List(), &client);
         return Canvas(client.Width(), client.Height(), fill);
     }
-    void Draw(Canvas& canvas, int row)
-    {
-        DRAWITEMSTRUCT draw = {};
-        draw.CtlType = ODT_LISTVIEW;
-        draw.CtlID = IDC_LIST;
-        draw.itemID = static_cast<UINT>(row);
-        draw.itemAction = ODA_DRAWENTIRE;
-        draw.hwndItem = List();
-        draw.hDC = canvas.DC();
-        ::SendMessageW(Window(), WM_DRAWITEM, IDC_LIST, reinterpret_cast<LPARAM>(&draw));
-    }
-    CRect RowRect(int row, int code) const
-    {
-        RECT rect = {code, 0, 0, 0};
-        ::SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
-        return CRect(rect);
-    }
     int ColumnWidth(int column) const
     {
         return static_cast<int>(::SendMessageW(List(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
@@ -111,20 +55,6 @@ protected:
             area.left += ColumnWidth(i);
         area.right = area.left + ColumnWidth(column);
         return area;
-    }
-    void SetRowState(int row, UINT state, UINT mask)
-    {
-        LVITEMW item = {};
-        item.state = state;
-        item.stateMask = mask;
-        ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    }
-    // The mark alone, as the list's image list draws it.
-    void DrawMark(Canvas& canvas, int row, int mark)
-    {
-        CRect icon = RowRect(row, LVIR_ICON);
-        auto marks = reinterpret_cast<HIMAGELIST>(::SendMessageW(List(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-        ::ImageList_Draw(marks, mark, canvas.DC(), icon.left, icon.top, ILD_TRANSPARENT);
     }
     // Starts the window again on a system list file with no items and this font line
     // ("height bold italic underline antialiased") and face.
@@ -148,7 +78,7 @@ TEST_F(ListDrawing, FocusedRowIsHighlightedFromTheLabelAndItsMarkStandsOnTheList
     FocusRow(0);
     ASSERT_NE(::GetFocus(), List()) << "the list does not have the keyboard focus";
     Canvas canvas = MakeCanvas();
-    Draw(canvas, 0);
+    DrawListRow(canvas.DC(), 0);
 
     CRect bounds = RowRect(0, LVIR_BOUNDS);
     CRect label = RowRect(0, LVIR_LABEL);
@@ -158,7 +88,7 @@ TEST_F(ListDrawing, FocusedRowIsHighlightedFromTheLabelAndItsMarkStandsOnTheList
     EXPECT_EQ(canvas.CountOf(Highlight(), CRect(bounds.right - 1, bounds.top, bounds.right, bounds.bottom)), bounds.Height());
     EXPECT_GT(canvas.CountOf(::GetSysColor(COLOR_HIGHLIGHTTEXT), highlight), 0) << "texts in the highlight's colour";
     Canvas mark = MakeCanvas(ListBackColor);
-    DrawMark(mark, 0, MarkBang);
+    DrawMark(mark.DC(), 0, MarkBang);
     EXPECT_EQ(canvas.Differences(mark, markArea), 0)
         << "left of the label only the mark, on the list's own background, whatever was there before";
     EXPECT_EQ(canvas.Pixel(bounds.right, bounds.top), kUntouched);
@@ -172,17 +102,17 @@ TEST_F(ListDrawing, SelectedRowWithoutFocusIsDrawnLikeAnyOther)
     SetRowState(1, LVIS_SELECTED, LVIS_SELECTED);
     ::SetFocus(List());
     Canvas selected = MakeCanvas();
-    Draw(selected, 1);
+    DrawListRow(selected.DC(), 1);
     SetRowState(1, 0, LVIS_SELECTED);
     Canvas plain = MakeCanvas();
-    Draw(plain, 1);
+    DrawListRow(plain.DC(), 1);
 
     CRect bounds = RowRect(1, LVIR_BOUNDS);
     EXPECT_EQ(selected.Differences(plain, bounds), 0);
     EXPECT_EQ(selected.CountOf(Highlight(), bounds), 0);
     EXPECT_EQ(selected.Pixel(bounds.right - 1, bounds.top), ListBackColor) << "the whole row is filled";
     Canvas mark = MakeCanvas(ListBackColor);
-    DrawMark(mark, 1, MarkCross);
+    DrawMark(mark.DC(), 1, MarkCross);
     EXPECT_EQ(selected.Differences(mark, RowRect(1, LVIR_ICON)), 0);
 }
 
@@ -190,21 +120,21 @@ TEST_F(ListDrawing, EmptyColumnDrawsNothingAndTheNextStaysInPlace)
 {
     PutItem({MarkCross, L"Milk", L"", L"Shop", L"5"});
     Canvas withoutQuantity = MakeCanvas();
-    Draw(withoutQuantity, 0);
+    DrawListRow(withoutQuantity.DC(), 0);
     FocusRow(0);
     SendCommand(ID_ITEM_EDIT);
     SetFieldText(IDC_QT, L"7");
     TapAddButton();
     FocusRow(1);  // only the focused row is highlighted
     Canvas withQuantity = MakeCanvas();
-    Draw(withQuantity, 0);
+    DrawListRow(withQuantity.DC(), 0);
 
     CRect quantity = ColumnArea(0, 1);
     EXPECT_EQ(withoutQuantity.CountOf(ListBackColor, quantity), quantity.Width() * quantity.Height());
     EXPECT_LT(withQuantity.CountOf(ListBackColor, quantity), quantity.Width() * quantity.Height()) << "7 is drawn";
     for (int column : {2, 3}) {
         EXPECT_EQ(withoutQuantity.Differences(withQuantity, ColumnArea(0, column)), 0) << "column " << column;
-        EXPECT_NE(withoutQuantity.InkEdge(ColumnArea(0, column), ListBackColor, false), -1) << "column " << column;
+        EXPECT_NE(InkEdge(withoutQuantity, ColumnArea(0, column), ListBackColor, false), -1) << "column " << column;
     }
 }
 
@@ -217,7 +147,7 @@ TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
     CRect price = ColumnArea(0, 3);
     Canvas narrow = MakeCanvas(ListBackColor);
     int narrowSpace = narrow.DC().GetTextExtent(L" ", 1).cx;
-    Draw(narrow, 0);
+    DrawListRow(narrow.DC(), 0);
 
     LOGFONTW large = LogFontOf(StartupListFontSettings());
     large.lfHeight = 36;
@@ -228,9 +158,9 @@ TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
     int shift = wide.DC().GetTextExtent(L" ", 1).cx - narrowSpace;
     ASSERT_GT(shift, 2);
     ::SetTextColor(wide.DC(), RGB(1, 2, 3));
-    Draw(wide, 0);
+    DrawListRow(wide.DC(), 0);
 
-    EXPECT_EQ(wide.InkEdge(name, ListBackColor, true) - narrow.InkEdge(name, ListBackColor, true), shift)
+    EXPECT_EQ(InkEdge(wide, name, ListBackColor, true) - InkEdge(narrow, name, ListBackColor, true), shift)
         << "the name is inset by one space";
     // The same text drawn by hand two spaces in from the column's right edge.
     Canvas reference = MakeCanvas(ListBackColor);
@@ -241,9 +171,9 @@ TEST_F(ListDrawing, MarginsAreSpacesOfTheContextsFontAndTheContextComesBack)
         CRect text(price.left, price.top, price.right - 2 * narrowSpace, price.bottom);
         reference.DC().DrawText(L"5", 1, &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    EXPECT_EQ(narrow.InkEdge(price, ListBackColor, false), reference.InkEdge(price, ListBackColor, false))
+    EXPECT_EQ(InkEdge(narrow, price, ListBackColor, false), InkEdge(reference, price, ListBackColor, false))
         << "the price by two";
-    EXPECT_EQ(narrow.InkEdge(price, ListBackColor, false) - wide.InkEdge(price, ListBackColor, false), 2 * shift);
+    EXPECT_EQ(InkEdge(narrow, price, ListBackColor, false) - InkEdge(wide, price, ListBackColor, false), 2 * shift);
     EXPECT_EQ(::GetCurrentObject(wide.DC(), OBJ_FONT), largeFont.GetSafeHandle());
     EXPECT_EQ(::GetTextColor(wide.DC()), RGB(1, 2, 3));
     CRgn clip;
@@ -257,7 +187,7 @@ TEST_F(ListDrawing, TallListFontIsClippedToTheRow)
     PutItem({MarkCross, L"Milk", L"1", L"Shop", L"5"});
     PutItem({MarkCross, L"Bread", L"2", L"Bakery", L"2"});
     Canvas canvas = MakeCanvas();
-    Draw(canvas, 1);
+    DrawListRow(canvas.DC(), 1);
 
     CRect bounds = RowRect(1, LVIR_BOUNDS);
     CRect topLine(RowRect(1, LVIR_LABEL).left, bounds.top, bounds.right, bounds.top + 1);
@@ -365,7 +295,8 @@ TEST_F(ListDrawing, FocusedAndSelectedRowsArePaintedAgainAtOnceFromTheLabel)
 
 TEST_F(ListDrawing, HeaderHidesAndComesBackWithTheSameColumnsAndRows)
 {
-    PutItem({MarkCross, L"Milk", L"1", L"Shop", L"5"});
+    PutItem({MarkTick, L"Milk", L"1", L"Shop", L"5"});
+    PutItem({MarkBang, L"Bread", L"2", L"Bakery", L"2"});
     const DWORD kept = LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | LVS_SHAREIMAGELISTS;
     const DWORD watched = kept | LVS_TYPEMASK | LVS_NOCOLUMNHEADER | LVS_EDITLABELS | LVS_SHOWSELALWAYS;
     auto style = [&] { return static_cast<DWORD>(::GetWindowLongPtrW(List(), GWL_STYLE)) & watched; };

@@ -1,5 +1,6 @@
 // Taps on the list through real pointer input: the mark strip flips marks, any other
 // tap pops up the item menu at the tap, and the list is repainted around the menu.
+#include "support/Canvas.h"
 #include "support/MainWindowTest.h"
 
 #include "list/ShoppingList.h"
@@ -179,6 +180,28 @@ TEST_F(ListTap, StripTapsTurnSpecialMarksIntoCrossTickCross)
     EXPECT_FALSE(m_visit.entered);
 }
 
+// A changed mark has its row painted again without erasing it, and the marks are drawn
+// transparently: on the highlighted row the mark's area must be painted whole, or the
+// tick of the first tap shows through the cross of the second.
+TEST_F(ListTap, TwoTapsOnTheHighlightedRowsMarkShowOnlyTheNewMark)
+{
+    PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
+    for (int offset : {5, 17}) {  // apart by more than the double-click distance
+        TapAndSettle(AtRow(offset, 0));
+        ::UpdateWindow(List());
+    }
+    ASSERT_EQ(FocusedRow(), 0);
+    ASSERT_EQ(Mark(0), MarkCross);
+
+    const CRect bounds = RowRect(0, LVIR_BOUNDS);
+    const CRect markArea(bounds.left, bounds.top, RowRect(0, LVIR_LABEL).left, bounds.bottom);
+    CRect client;
+    ::GetClientRect(List(), &client);
+    Canvas fresh(client.Width(), client.Height(), ListBackColor);
+    DrawMark(fresh.DC(), 0, MarkCross);
+    EXPECT_EQ(fresh.Differences(List(), markArea), 0);
+}
+
 TEST_F(ListTap, MenuOpensAtTheTapOnAClosingRowAndWithNoCurrentRow)
 {
     PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
@@ -230,8 +253,7 @@ TEST_F(ListTap, MenuKeyOpensTheMenuBelowTheFocusedRow)
 {
     PutItem({MarkCross, L"Milk", L"1", L"Market", L"3"});
     FocusRow(0);
-    RECT label = {LVIR_LABEL, 0, 0, 0};
-    ::SendMessageW(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&label));
+    CRect label = RowRect(0, LVIR_LABEL);
     ::MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&label), 2);
     WhenModalLoopRuns(&LookAndCloseMenu);
     SendCommand(ID_ITEM_MENU);

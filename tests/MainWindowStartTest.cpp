@@ -1,4 +1,4 @@
-#include "support/MainWindowTest.h"
+#include "support/FileCommandTest.h"
 
 #include "font/ListFont.h"
 #include "listview/ItemListCtrl.h"
@@ -6,6 +6,9 @@
 #include "shell/MenuBar.h"
 
 #include <commctrl.h>
+
+#include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -273,14 +276,30 @@ TEST_F(AboutBox, RunsModallyAndReturnsToTheMainWindow)
     EXPECT_EQ(Rows(), expected);
 }
 
-TEST(HelpPage, IsInstalledBesideTheProgram)
+// gromble.exe is built beside the test program's folder; it carries the page in its
+// resources, for when the Help.htm installed beside it is missing.
+TEST(HelpPage, IsInGrombleExesResourcesAndBesideIt)
 {
     wchar_t path[MAX_PATH];
-    DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     ASSERT_GT(length, 0u);
-    std::wstring page(path, length);
-    page = page.substr(0, page.find_last_of(L"\\/") + 1) + L"Help.htm";
-    EXPECT_NE(::GetFileAttributesW(page.c_str()), INVALID_FILE_ATTRIBUTES);
+    std::wstring build(path, length);
+    build = build.substr(0, build.find_last_of(L"\\/") + 1) + L"..\\";
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)> program(
+        ::LoadLibraryExW((build + L"gromble.exe").c_str(), nullptr,
+                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
+        &::FreeLibrary);
+    ASSERT_NE(program, nullptr) << "gromble.exe cannot be read, error " << ::GetLastError();
+    HRSRC found = ::FindResourceW(program.get(), MAKEINTRESOURCEW(IDR_HELP_PAGE), RT_HTML);
+    ASSERT_NE(found, nullptr) << "gromble.exe has no help page";
+    HGLOBAL loaded = ::LoadResource(program.get(), found);
+    ASSERT_NE(loaded, nullptr);
+    const std::string page(static_cast<const char*>(::LockResource(loaded)), ::SizeofResource(program.get(), found));
+
+    EXPECT_NE(page.find("<title>Gromble Help</title>"), std::string::npos);
+    for (const char* key : {"Ctrl+N", "Ctrl+O", "Ctrl+S", "F1"})
+        EXPECT_NE(page.find(key), std::string::npos) << key;
+    EXPECT_TRUE(ReadBytes(build + L"Help.htm") == page) << "the Help.htm beside gromble.exe is another page";
 }
 
 }  // namespace

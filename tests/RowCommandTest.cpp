@@ -106,18 +106,4 @@ TEST_F(MoveCommand, MovesTheCurrentItemAndItKeepsTheFocus)
     EXPECT_EQ(Rows().back(), Total(L"6")) << "no move changes the total";
 }
 
-TEST_F(MoveCommand, ToggleHeadersHidesAndShowsTheHeaderWithTheSameColumns)
-{
-    auto style = [this] { return static_cast<DWORD>(::GetWindowLongPtrW(List(), GWL_STYLE)); };
-    PutThreeItems();
-    SendCommand(ID_OPTIONS_TOGGLE_HEADERS);
-    EXPECT_TRUE(style() & LVS_NOCOLUMNHEADER) << "the first use hides the header";
-    SendCommand(ID_OPTIONS_TOGGLE_HEADERS);
-    EXPECT_FALSE(style() & LVS_NOCOLUMNHEADER);
-    EXPECT_EQ(style() & (LVS_TYPEMASK | LVS_SINGLESEL | LVS_OWNERDRAWFIXED),
-              static_cast<DWORD>(LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED));
-    EXPECT_EQ(::SendMessageW(List(), LVM_GETCOLUMNWIDTH, 3, 0), 72);
-    EXPECT_EQ(Order(), L"ABC-T");
-}
-
 }  // namespace

@@ -26,11 +26,6 @@ protected:
         const UINT commands[] = {ID_ITEM_UP, ID_ITEM_DOWN, ID_ITEM_TOP, ID_ITEM_BOTTOM};
         SendCommand(commands[move]);
     }
-    UINT State(int row) const
-    {
-        return static_cast<UINT>(
-            ::SendMessageW(List(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_FOCUSED | LVIS_SELECTED));
-    }
 };
 
 TEST_F(RowMove, TheFocusFollowsTheMovedRowAndStaysOnARowThatDidNotMove)
@@ -59,9 +54,9 @@ TEST_F(RowMove, TheFocusFollowsTheMovedRowAndStaysOnARowThatDidNotMove)
             rows.erase(rows.begin() + c.row);
             rows.insert(rows.begin() + c.target, row);
             current = c.target;
-            EXPECT_EQ(State(c.target), static_cast<UINT>(LVIS_FOCUSED)) << "moved: focused, without the selection";
+            EXPECT_EQ(RowState(c.target), static_cast<UINT>(LVIS_FOCUSED)) << "moved: focused, without the selection";
         } else if (c.row >= 0) {
-            EXPECT_EQ(State(c.row), static_cast<UINT>(LVIS_FOCUSED | LVIS_SELECTED)) << "not moved at all";
+            EXPECT_EQ(RowState(c.row), static_cast<UINT>(LVIS_FOCUSED | LVIS_SELECTED)) << "not moved at all";
         }
         EXPECT_EQ(Rows(), rows) << "marks and texts move with their row; the total stays";
         EXPECT_EQ(FocusedRow(), current);
@@ -74,13 +69,10 @@ TEST_F(RowMove, MovingARowToItsOwnPlaceInsertsItAgain)
     FocusRow(0);
     Run(Top);
     EXPECT_EQ(Rows(), rows);
-    EXPECT_EQ(State(0), static_cast<UINT>(LVIS_FOCUSED)) << "a new row: focused, without the selection";
+    EXPECT_EQ(RowState(0), static_cast<UINT>(LVIS_FOCUSED)) << "a new row: focused, without the selection";
 
-    LVITEMW focus = {};
-    focus.state = LVIS_FOCUSED;
-    focus.stateMask = LVIS_FOCUSED;
-    ::SendMessageW(List(), LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&focus));
-    EXPECT_EQ(State(0), 0u) << "the platform takes the focus from the row that had it";
+    SetRowState(2, LVIS_FOCUSED, LVIS_FOCUSED);
+    EXPECT_EQ(RowState(0), 0u) << "the platform takes the focus from the row that had it";
     FocusRow(0);
     Run(Bottom);
     Run(Up);

@@ -14,11 +14,6 @@ namespace {
 class VirtualList : public FileCommandTest {
 protected:
     void Key(UINT key) { ::SendMessageW(List(), WM_KEYDOWN, key, 0); }
-    UINT State(int row) const
-    {
-        return static_cast<UINT>(
-            ::SendMessageW(List(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_FOCUSED | LVIS_SELECTED));
-    }
     // What another process reads from the list.
     std::string ReadFromAnotherProcess() const;
 };
@@ -83,9 +78,9 @@ TEST_F(VirtualList, KeysMoveTheFocusedRowAndItsSelection)
     for (const auto& step : steps) {
         Key(step.key);
         EXPECT_EQ(FocusedRow(), step.row) << "key " << step.key;
-        EXPECT_EQ(State(step.row), static_cast<UINT>(LVIS_FOCUSED | LVIS_SELECTED)) << "key " << step.key;
+        EXPECT_EQ(RowState(step.row), static_cast<UINT>(LVIS_FOCUSED | LVIS_SELECTED)) << "key " << step.key;
         if (previous >= 0 && previous != step.row) {
-            EXPECT_EQ(State(previous), 0u) << "the row left behind, key " << step.key;
+            EXPECT_EQ(RowState(previous), 0u) << "the row left behind, key " << step.key;
         }
         previous = step.row;
     }

@@ -179,19 +179,28 @@ void MainWindowTest::PressEnterIn(int id)
     PumpMessages();
 }
 
-void MainWindowTest::FocusRow(int row)
+UINT MainWindowTest::RowState(int row) const
+{
+    return static_cast<UINT>(
+        ::SendMessageW(List(), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_FOCUSED | LVIS_SELECTED));
+}
+
+void MainWindowTest::SetRowState(int row, UINT state, UINT mask)
 {
     LVITEMW item = {};
-    item.state = LVIS_FOCUSED | LVIS_SELECTED;
-    item.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    item.state = state;
+    item.stateMask = mask;
     ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void MainWindowTest::FocusRow(int row)
+{
+    SetRowState(row, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
 }
 
 void MainWindowTest::ClearFocus()
 {
-    LVITEMW clear = {};
-    clear.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
-    ::SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    SetRowState(-1, 0, LVIS_FOCUSED | LVIS_SELECTED);
 }
 
 int MainWindowTest::FocusedRow() const
@@ -227,6 +236,44 @@ void MainWindowTest::PutItem(const ShownRow& row)
         ClearFocus();
     for (int i = 0; i < 4; ++i)
         SetFieldText(fields[i], typed[i]);
+}
+
+CRect MainWindowTest::RowRect(int row, int code) const
+{
+    RECT rect = {code, 0, 0, 0};
+    ::SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    return CRect(rect);
+}
+
+void MainWindowTest::DrawListRow(HDC dc, int row) const
+{
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_LISTVIEW;
+    draw.CtlID = IDC_LIST;
+    draw.itemID = static_cast<UINT>(row);
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.hwndItem = List();
+    draw.hDC = dc;
+    draw.rcItem = RowRect(row, LVIR_BOUNDS);
+    ::SendMessageW(Window(), WM_DRAWITEM, IDC_LIST, reinterpret_cast<LPARAM>(&draw));
+}
+
+void MainWindowTest::DrawMark(HDC dc, int row, int mark) const
+{
+    const CRect icon = RowRect(row, LVIR_ICON);
+    auto marks = reinterpret_cast<HIMAGELIST>(::SendMessageW(List(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    ::ImageList_Draw(marks, mark, dc, icon.left, icon.top, ILD_TRANSPARENT);
+}
+
+std::vector<HGDIOBJ> MainWindowTest::BackgroundBrushes() const
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    std::vector<HGDIOBJ> brushes;
+    for (int id : {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL})
+        brushes.push_back(reinterpret_cast<HGDIOBJ>(::SendMessageW(
+            Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC), reinterpret_cast<LPARAM>(Control(id)))));
+    return brushes;
 }
 
 void PumpMessages()

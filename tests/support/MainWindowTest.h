@@ -61,6 +61,10 @@ protected:
     void TapAddButton();
     // Enter pressed in a field, as the dialog's message loop handles it.
     void PressEnterIn(int id);
+    // The row's focused and selected states.
+    UINT RowState(int row) const;
+    // Sets the row's states in mask to state; row -1 sets them on every row.
+    void SetRowState(int row, UINT state, UINT mask);
     // Gives a row the focused state, as a tap on it does.
     void FocusRow(int row);
     // Leaves no row with the focused or selected state.
@@ -72,6 +76,14 @@ protected:
     // Adds an item with the entry panel and gives it its mark; the fields and the
     // current row stay as they were.
     void PutItem(const ShownRow& row);
+    // A rectangle of the row in the list's client area (code: LVIR_BOUNDS, ...).
+    CRect RowRect(int row, int code) const;
+    // The row as the list draws it when the window is sent WM_DRAWITEM.
+    void DrawListRow(HDC dc, int row) const;
+    // The mark alone at the row's place, as the list's image list draws it.
+    void DrawMark(HDC dc, int row, int mark) const;
+    // The brushes the window hands the list and the three labels, as they ask for them.
+    std::vector<HGDIOBJ> BackgroundBrushes() const;
 
     static ShownRow Separator() { return {2, L"----", L"---", L"---", L"---"}; }
     static ShownRow Total(const std::wstring& total) { return {2, L"Total:", L"", L"", total}; }
