@@ -1,6 +1,7 @@
 #include "support/FileCommandTest.h"
 
 #include "font/ListFont.h"
+#include "framework/Dpi.h"
 #include "listview/ItemListCtrl.h"
 #include "res/resource.h"
 #include "shell/MenuBar.h"
@@ -82,12 +83,21 @@ TEST_F(MainWindowStart, OffersMenuOptionsAndTheFourToolButtons)
         {ID_MENU_BUTTON, L"Menu", true},   {ID_OPTIONS_BUTTON, L"Options", true}, {ID_FILE_NEW, nullptr, false},
         {ID_FILE_OPEN, nullptr, false},    {ID_FILE_SAVE, nullptr, false},        {ID_HELP_HELP, nullptr, false},
     };
-    ASSERT_EQ(::SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 6);
+    // The buttons, without the spacer that puts the tool buttons at the right end.
+    std::vector<int> buttons;
+    const int count = static_cast<int>(::SendMessageW(bar, TB_BUTTONCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        TBBUTTON button = {};
+        ::SendMessageW(bar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+        if ((button.fsStyle & BTNS_SEP) == 0)
+            buttons.push_back(index);
+    }
+    ASSERT_EQ(buttons.size(), 6u);
     int rightmost = 0;
     int firstTop = -1;
     for (int i = 0; i < 6; ++i) {
         TBBUTTON button = {};
-        ::SendMessageW(bar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+        ::SendMessageW(bar, TB_GETBUTTON, static_cast<WPARAM>(buttons[i]), reinterpret_cast<LPARAM>(&button));
         EXPECT_EQ(button.idCommand, expected[i].command) << "button " << i;
         EXPECT_EQ((button.fsStyle & BTNS_WHOLEDROPDOWN) != 0, expected[i].dropDown) << "button " << i;
         if (expected[i].text != nullptr) {
@@ -96,7 +106,7 @@ TEST_F(MainWindowStart, OffersMenuOptionsAndTheFourToolButtons)
             EXPECT_STREQ(text, expected[i].text);
         }
         CRect rect;
-        ::SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect));
+        ::SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(buttons[i]), reinterpret_cast<LPARAM>(&rect));
         if (firstTop < 0)
             firstTop = rect.top;
         EXPECT_EQ(rect.top, firstTop) << "button " << i << " wrapped to a second line";
@@ -176,10 +186,10 @@ TEST(ListFontObject, HoldsOneFontAtATime)
     CListFont font;
     EXPECT_TRUE(font.Settings() == StartupListFontSettings()) << "no font yet: the start-up settings";
     ListFontSettings settings = StartupListFontSettings();
-    ASSERT_TRUE(font.Create(settings));
+    ASSERT_TRUE(font.Create(settings, DefaultDpi));
     HGDIOBJ first = font.GetSafeHandle();
     settings.height = 14;
-    ASSERT_TRUE(font.Create(settings));
+    ASSERT_TRUE(font.Create(settings, DefaultDpi));
     HGDIOBJ second = font.GetSafeHandle();
     EXPECT_NE(second, first);
     EXPECT_EQ(::GetObjectType(first), 0u) << "the first font was released";
@@ -187,7 +197,7 @@ TEST(ListFontObject, HoldsOneFontAtATime)
     EXPECT_EQ(font.Settings().height, 14);
 
     settings.face = L"No Such Face Anywhere";
-    font.Create(settings);
+    font.Create(settings, DefaultDpi);
     EXPECT_NE(font.GetSafeHandle(), nullptr) << "the platform maps an unknown face to another font";
 }
 

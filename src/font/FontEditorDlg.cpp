@@ -1,5 +1,6 @@
 #include "FontEditorDlg.h"
 
+#include "../framework/Dpi.h"
 #include "../res/resource.h"
 
 #include <cstdlib>
@@ -100,7 +101,7 @@ int CALLBACK CFontEditorDlg::EnumFaceProc(const LOGFONTW* font, const TEXTMETRIC
 void CFontEditorDlg::UpdatePreview()
 {
     CFont font;
-    const LOGFONTW description = LogFontOf(m_lf);
+    const LOGFONTW description = LogFontOf(m_lf, DpiOfWindow(m_hWnd));
     if (!font.CreateFontIndirect(&description))
         return;
     CFont previous(std::move(m_fontPreview));

@@ -1,5 +1,7 @@
 #include "ListFont.h"
 
+#include "../framework/Dpi.h"
+
 #include <algorithm>
 
 static_assert(FontQualityDefault == DEFAULT_QUALITY && FontQualityAntialiased == ANTIALIASED_QUALITY &&
@@ -7,10 +9,10 @@ static_assert(FontQualityDefault == DEFAULT_QUALITY && FontQualityAntialiased ==
 static_assert(FontWeightNormal == FW_NORMAL && FontWeightBold == FW_BOLD);
 static_assert(FontFaceLengthLimit == LF_FACESIZE - 1);
 
-LOGFONTW LogFontOf(const ListFontSettings& settings)
+LOGFONTW LogFontOf(const ListFontSettings& settings, UINT dpi)
 {
     LOGFONTW font = {};
-    font.lfHeight = settings.height;
+    font.lfHeight = ScaleToDpi(settings.height, dpi);
     font.lfWeight = settings.weight;
     font.lfItalic = settings.italic ? 1 : 0;
     font.lfUnderline = settings.underline ? 1 : 0;
@@ -22,9 +24,9 @@ LOGFONTW LogFontOf(const ListFontSettings& settings)
     return font;
 }
 
-bool CListFont::Create(const ListFontSettings& settings)
+bool CListFont::Create(const ListFontSettings& settings, UINT dpi)
 {
-    const LOGFONTW description = LogFontOf(settings);
+    const LOGFONTW description = LogFontOf(settings, dpi);
     if (!m_font.CreateFontIndirect(&description))
         return false;
     m_settings = settings;

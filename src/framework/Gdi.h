@@ -88,6 +88,11 @@ public:
     {
         return ::BitBlt(m_hDC, x, y, width, height, source, xSource, ySource, rop);
     }
+    BOOL StretchBlt(int x, int y, int width, int height, HDC source, int xSource, int ySource, int sourceWidth,
+                    int sourceHeight, DWORD rop)
+    {
+        return ::StretchBlt(m_hDC, x, y, width, height, source, xSource, ySource, sourceWidth, sourceHeight, rop);
+    }
     BOOL DrawIconEx(int x, int y, HICON icon, int width, int height, UINT flags)
     {
         return ::DrawIconEx(m_hDC, x, y, icon, width, height, 0, nullptr, flags);

@@ -1,5 +1,6 @@
 #include "ItemListCtrl.h"
 
+#include "../framework/Dpi.h"
 #include "../list/ShoppingList.h"
 
 #include <windowsx.h>
@@ -78,6 +79,8 @@ BEGIN_MESSAGE_MAP(CItemListCtrl, CListCtrl)
     ON_NOTIFY_REFLECT(kRecognizeGesture, OnReflectedNotify)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
     ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+    ON_NOTIFY(HDN_ENDTRACKW, 0, OnColumnWidthSet)
+    ON_NOTIFY(HDN_DIVIDERDBLCLICKW, 0, OnColumnWidthSet)
 END_MESSAGE_MAP()
 
 CItemListCtrl::~CItemListCtrl()
@@ -265,9 +268,65 @@ void CItemListCtrl::FocusRow(int row)
     SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
+void CItemListCtrl::SetDpi(UINT dpi)
+{
+    if (dpi == m_dpi)
+        return;
+    m_dpi = dpi;
+    m_listFont.Create(m_listFont.Settings(), dpi);
+    LayOutColumns(m_extraWidth);
+    Invalidate();
+}
+
 bool CItemListCtrl::SetListFont(const ListFontSettings& settings)
 {
-    return m_listFont.Create(settings);
+    return m_listFont.Create(settings, m_dpi);
+}
+
+void CItemListCtrl::LayOutColumns(int extraWidth)
+{
+    m_extraWidth = extraWidth;
+    // The extra width goes to the Item and Location columns, three parts to two, or
+    // all of it to the one of them the user has not set.
+    const bool nameGrows = m_userWidths[ColumnName] == 0;
+    const bool locationGrows = m_userWidths[ColumnLocation] == 0;
+    const int toName = nameGrows ? (locationGrows ? extraWidth * 3 / 5 : extraWidth) : 0;
+    const int toLocation = locationGrows ? extraWidth - toName : 0;
+    for (const ColumnLayout& layout : kColumns) {
+        const int user = m_userWidths[layout.column];
+        int width = ScaleToDpi(user > 0 ? user : layout.width, m_dpi);
+        if (layout.column == ColumnName)
+            width += toName;
+        else if (layout.column == ColumnLocation)
+            width += toLocation;
+        if (GetColumnWidth(layout.column) != width)
+            SetColumnWidth(layout.column, std::max(0, width));
+    }
+}
+
+std::vector<int> CItemListCtrl::UserColumnWidths() const
+{
+    return std::vector<int>(m_userWidths.begin(), m_userWidths.end());
+}
+
+void CItemListCtrl::SetUserColumnWidths(const std::vector<int>& widths)
+{
+    for (size_t column = 0; column < m_userWidths.size(); ++column)
+        m_userWidths[column] = column < widths.size() ? std::max(0, widths[column]) : 0;
+    LayOutColumns(m_extraWidth);
+}
+
+void CItemListCtrl::OnColumnWidthSet(NMHDR* header, LRESULT* result)
+{
+    *result = Default();
+    const NMHEADERW& change = *reinterpret_cast<NMHEADERW*>(header);
+    if (change.iItem < 0 || change.iItem >= ItemColumnCount)
+        return;
+    // The end of a drag tells the new width before the header takes it; a double click
+    // has sized the column already.
+    const bool told = change.pitem != nullptr && (change.pitem->mask & HDI_WIDTH) != 0;
+    const int width = told ? change.pitem->cxy : GetColumnWidth(change.iItem);
+    m_userWidths[static_cast<size_t>(change.iItem)] = std::max(1, ScaleFromDpi(width, m_dpi));
 }
 
 // ---------------------------------------------------------------------------
@@ -466,7 +525,7 @@ void CItemListCtrl::OnLButtonDown(UINT, CPoint point)
 
     CRect window;
     GetWindowRect(&window);
-    if (x - window.left <= kMarkStripLastOffset) {
+    if (x - window.left <= ScaleToDpi(kMarkStripLastOffset, m_dpi)) {
         FlipMark(row);
         return;
     }

@@ -7,7 +7,11 @@
 #include "../framework/Gdi.h"
 #include "../framework/ListCtrl.h"
 #include "../framework/Menu.h"
+#include "../list/ItemRow.h"
 #include "../list/RowsObserver.h"
+
+#include <array>
+#include <vector>
 
 // The list's background, the fill of every row that is not highlighted and what
 // every row's mark stands on.
@@ -33,7 +37,11 @@ public:
     // Gives a row the focused state, as a tap does; a moved row receives it.
     void FocusRow(int row);
 
-    // Makes the font the rows are drawn in; when none can be made the rows keep theirs.
+    // Draws the rows, their marks and the strip that takes taps for dpi; the marks'
+    // images are the caller's (SetImageList).
+    void SetDpi(UINT dpi);
+    // Makes the font the rows are drawn in, at the list's DPI; when none can be made
+    // the rows keep theirs.
     bool SetListFont(const ListFontSettings& settings);
     // The settings of the font the rows are drawn in.
     const ListFontSettings& GetListFontSettings() const { return m_listFont.Settings(); }
@@ -47,6 +55,15 @@ public:
 
     // Hides or shows the column header; rows, columns and widths stay.
     void ShowHeader(bool shown);
+
+    // The columns' widths for a list extraWidth pixels wider than the handheld's: the
+    // Item and Location columns share the extra width, unless the user has set their
+    // width by dragging a divider, which then stays.
+    void LayOutColumns(int extraWidth);
+    // The widths the user has set, a column each, in pixels at 96 DPI; 0 for a
+    // column the user has not set.
+    std::vector<int> UserColumnWidths() const;
+    void SetUserColumnWidths(const std::vector<int>& widths);
 
     // Loads the menu that a tap right of the mark strip pops up; its commands go to
     // owner. 0 on success, 2 when the menu cannot be loaded; an id of 0 only drops
@@ -75,6 +92,8 @@ private:
     void OnRButtonDown(UINT flags, CPoint point);
     void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     void OnItemChanged(NMHDR* header, LRESULT* result);
+    // A divider of the header dragged or double-clicked: the column keeps that width.
+    void OnColumnWidthSet(NMHDR* header, LRESULT* result);
     // The row a navigation key moves the focus to, or -1 for any other key.
     int NavigationTarget(UINT key) const;
     // Moves the focus and the selection to row, one row's state at a time: the
@@ -111,7 +130,10 @@ private:
     void FlipMark(int row);
 
     CShoppingList* m_shoppingList = nullptr;  // not owned
+    UINT m_dpi = 96;
     CListFont m_listFont;
+    int m_extraWidth = 0;
+    std::array<int, ItemColumnCount> m_userWidths = {};  // at 96 DPI; 0 where unset
     CMenu m_itemMenu;               // holds no menu until SetItemMenu loads one
     HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned
     int m_redrawHolds = 0;

@@ -1,6 +1,9 @@
 #include "BackgroundSkin.h"
 
+#include "../framework/ImageScale.h"
 #include "../res/resource.h"
+
+#include <utility>
 
 namespace {
 
@@ -34,14 +37,44 @@ CBrush MakeControlBrush(CWnd& parent, int id, HBITMAP bitmap)
 
 }  // namespace
 
-void CBackgroundSkin::Load(CWnd& dialog)
+void CBackgroundSkin::Load(UINT dpi)
 {
-    if (!m_picture.LoadBitmap(IDB_BACKGROUND))
+    m_picture.LoadBitmap(ScaledImageFor(IDB_BACKGROUND, dpi).id);
+}
+
+void CBackgroundSkin::MakeBrushes(CWnd& dialog)
+{
+    if (m_picture.IsEmpty())
         return;
+    CRect client;
+    dialog.GetClientRect(&client);
+    {
+        CClientDC dc(dialog.m_hWnd);
+        WidenTo(dc, client.Width());
+    }
     m_listBrush = MakeControlBrush(dialog, IDC_LIST, m_picture);
     m_itemLabelBrush = MakeControlBrush(dialog, IDC_ITEM_LABEL, m_picture);
     m_locationLabelBrush = MakeControlBrush(dialog, IDC_LOCATION_LABEL, m_picture);
     m_priceLabelBrush = MakeControlBrush(dialog, IDC_PRICE_LABEL, m_picture);
+}
+
+void CBackgroundSkin::WidenTo(HDC reference, int width)
+{
+    const CSize size = m_picture.GetSize();
+    if (width <= size.cx)
+        return;
+    CDC source;
+    CDC target;
+    CBitmap wider;
+    if (!source.CreateCompatibleDC(reference) || !target.CreateCompatibleDC(reference) ||
+        !wider.CreateCompatibleBitmap(reference, width, size.cy))
+        return;
+    {
+        CSelectedObject sourceBitmap(source, m_picture);
+        CSelectedObject targetBitmap(target, wider);
+        target.StretchBlt(0, 0, width, size.cy, source, 0, 0, size.cx, size.cy, SRCCOPY);
+    }
+    m_picture = std::move(wider);
 }
 
 void CBackgroundSkin::Release()

@@ -7,8 +7,11 @@
 
 class CBackgroundSkin {
 public:
-    // Loads the bitmap and makes the brushes of the dialog's controls where they stand now.
-    void Load(CWnd& dialog);
+    // Loads the picture drawn for dpi.
+    void Load(UINT dpi);
+    // Makes the brushes of the dialog's controls where they stand now, the picture
+    // widened first when the dialog has grown wider than it.
+    void MakeBrushes(CWnd& dialog);
     void Release();
 
     void Paint(CDC& dc) const;
@@ -16,6 +19,9 @@ public:
     HBRUSH BrushFor(int controlId) const;
 
 private:
+    // Each of the picture's rows is one colour: a wider picture is the same rows, longer.
+    void WidenTo(HDC reference, int width);
+
     CBitmap m_picture;
     CBrush m_listBrush;
     CBrush m_itemLabelBrush;

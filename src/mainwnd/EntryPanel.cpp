@@ -1,5 +1,6 @@
 #include "EntryPanel.h"
 
+#include "../framework/Dpi.h"
 #include "../res/resource.h"
 
 CEntryPanel::CEntryPanel(CShoppingList& list) : m_shoppingList(list) {}
@@ -18,14 +19,27 @@ void CEntryPanel::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_ITEM, m_editItem);
 }
 
-void CEntryPanel::Initialise()
+void CEntryPanel::Initialise(UINT dpi)
 {
     m_editQt.SetWindowText(L"1");
     m_editLocation.SetWindowText(L"Market");
     m_editPrice.SetWindowText(L"0");
     m_editItem.SetFocus();
-    m_btnAdd.SetIcon(IDI_ADD, 32, 32);
+    m_dpi = dpi;
+    ShowModeIcon();
     m_shoppingList.AddObserver(this);
+}
+
+void CEntryPanel::SetDpi(UINT dpi)
+{
+    m_dpi = dpi;
+    ShowModeIcon();
+}
+
+void CEntryPanel::ShowModeIcon()
+{
+    const int size = ScaleToDpi(32, m_dpi);
+    m_btnAdd.SetIcon(m_editMode ? IDI_EDIT : IDI_ADD, size, size);
 }
 
 ItemRow CEntryPanel::ReadFields() const
@@ -52,7 +66,7 @@ void CEntryPanel::SetEditMode(bool editMode)
     m_editMode = editMode;
     if (!editMode)
         m_editedRow = -1;
-    m_btnAdd.SetIcon(editMode ? IDI_EDIT : IDI_ADD, 32, 32);
+    ShowModeIcon();
 }
 
 void CEntryPanel::AddOrApply(int row)

@@ -19,9 +19,11 @@ public:
 
     // Binds the fields and the button of the window's template.
     void DoDataExchange(CDataExchange* dx);
-    // The fields' start-up texts, the Add icon and the focus in the Item field; the
-    // panel follows the list from now on.
-    void Initialise();
+    // The fields' start-up texts, the Add icon drawn for dpi and the focus in the Item
+    // field; the panel follows the list from now on.
+    void Initialise(UINT dpi);
+    // The button's icon drawn for another DPI.
+    void SetDpi(UINT dpi);
 
     // Add, or in edit mode Apply to row when it is an item row (else the fields are
     // added as a new item); then the fields are ready for the next item.
@@ -33,6 +35,7 @@ private:
     ItemRow ReadFields() const;
     void ResetFields();
     void SetEditMode(bool editMode);
+    void ShowModeIcon();
 
     void OnRowsInserted(int first, int count) override;
     void OnRowsRemoved(int first, int count) override;
@@ -46,6 +49,7 @@ private:
     CEdit m_editQt;
     CEdit m_editLocation;
     CEdit m_editPrice;
+    UINT m_dpi = 96;
     bool m_editMode = false;
     // The row that Edit loaded, followed through the list's changes.
     int m_editedRow = -1;

@@ -27,7 +27,8 @@ void CIconButton::PreSubclassWindow()
 void CIconButton::SetIcon(WORD iconId, UINT width, UINT height)
 {
     HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCEW(iconId), RT_GROUP_ICON);
-    auto icon = static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, 0));
+    auto icon = static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                                static_cast<int>(width), static_cast<int>(height), 0));
     if (icon != nullptr) {
         m_icon.Attach(icon);
         m_cxIcon = width;

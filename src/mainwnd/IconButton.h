@@ -9,8 +9,8 @@ class CIconButton : public CButton {
 public:
     CIconButton() = default;
 
-    // Loads a group icon at its own size and shows it; width and height place it.
-    // When the icon cannot be loaded the button keeps the one it has.
+    // Loads the image of a group icon drawn for width by height and shows it. When the
+    // icon cannot be loaded the button keeps the one it has.
     void SetIcon(WORD iconId, UINT width, UINT height);
     HICON GetIcon() const { return m_icon.GetSafeHandle(); }
 

@@ -3,24 +3,33 @@
 #include "../font/FontEditorDlg.h"
 #include "../listview/BulkRowChange.h"
 #include "../res/resource.h"
+#include "../framework/Dpi.h"
+#include "../framework/ImageScale.h"
+#include "../shell/HandheldScreen.h"
 #include "AboutDlg.h"
 #include "HelpPage.h"
 #include "RunningInstance.h"
 #include "Warnings.h"
+#include "WindowLayout.h"
+#include "WindowPlacement.h"
 
 #include <exception>
+#include <iterator>
+#include <utility>
 
 namespace {
 
-// The list sits below the entry panel and ends one pixel above the bar.
-constexpr int kListTop = 62;
-constexpr int kListHeightLess = 63;
+// The children of the window that the layout places, the list last.
+constexpr int kPlacedControls[] = {IDC_ITEM_LABEL, IDC_ITEM,     IDC_QT,    IDC_ADD, IDC_LOCATION_LABEL,
+                                   IDC_LOCATION,   IDC_PRICE_LABEL, IDC_PRICE, IDC_LIST};
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     // The window and its shell: here
     ON_WM_SIZE()
+    ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_WM_PAINT()
     ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
@@ -82,21 +91,22 @@ void CShoppingDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CShoppingDlg::OnInitDialog()
 {
+    m_dpi = m_startDpi = DpiOfWindow(m_hWnd);
+    if (HFONT font = GetFont())
+        ::GetObjectW(font, sizeof(m_startFont), &m_startFont);
     CHandheldDialog::OnInitDialog();
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
-    m_menuBar.Create(this, IDR_MENUBAR, IDR_TOOLBAR);
+    m_menuBar.Create(this, IDR_MENUBAR, IDR_TOOLBAR, m_dpi);
     m_menuBar.SetButtonSize(23, 21);
-    m_menuBar.SetBitmapSize(16, 15);
 
-    m_background.Load(*this);
+    m_background.Load(m_dpi);
+    LoadMarks();
+    m_list.SetDpi(m_dpi);
 
-    m_marks.Create(IDB_MARKS, 16, 1, RGB(255, 255, 255));
-    m_list.SetImageList(m_marks, LVSIL_SMALL);
-
-    m_entry.Initialise();
+    m_entry.Initialise(m_dpi);
     m_list.SetItemMenu(IDR_ITEMMENU, m_hWnd, true);
     m_keys.Load(IDR_MAINFRAME, m_list);
     m_list.ShowRows(m_shoppingList);
@@ -105,6 +115,8 @@ BOOL CShoppingDlg::OnInitDialog()
 
     m_storeTimer.SetWindow(m_hWnd);
     RestoreSystemList();
+    LayOut();
+    RestoreWindowPlace(m_hWnd, m_dpi, m_list);
     m_handedFiles.Accept(m_systemList.Path());
     // The Item field has the focus already; the dialog manager would hand it to the
     // first control in tab order, which is now the list (OnSize puts it on top).
@@ -127,6 +139,7 @@ BOOL CShoppingDlg::DestroyWindow()
 {
     // A later start waits for this one to end rather than hand it a file now.
     CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.Path());
+    SaveWindowPlace(m_hWnd, m_dpi, m_list);
     const CString notice = m_systemList.StoreAtClose();
     try {
         if (!notice.IsEmpty())
@@ -160,12 +173,85 @@ void CShoppingDlg::ReportFailure(const CFailure& failure)
 void CShoppingDlg::OnSize(UINT, int, int)
 {
     Default();
+    LayOut();
+}
+
+void CShoppingDlg::LayOut()
+{
     if (m_list.m_hWnd == nullptr)
         return;
-    if (m_menuBar.m_hWnd != nullptr)
+    int barHeight = 0;
+    if (m_menuBar.m_hWnd != nullptr) {
         m_menuBar.Reposition();
-    CRect area = CMenuBar::AreaAbove(*this);
-    m_list.SetWindowPos(nullptr, 0, kListTop, area.Width(), area.Height() - kListHeightLess, 0);
+        barHeight = m_menuBar.GetHeight();
+    }
+    CRect client;
+    GetClientRect(&client);
+    const CMainWindowLayout layout({client.Width(), client.Height()}, barHeight, m_dpi);
+    HDWP moves = ::BeginDeferWindowPos(static_cast<int>(std::size(kPlacedControls)));
+    for (int id : kPlacedControls) {
+        const RECT place = layout.Place(id);
+        HWND control = ::GetDlgItem(m_hWnd, id);
+        // The list goes to the top of the sibling order: it lies over the panel's edge.
+        const UINT flags = id == IDC_LIST ? 0 : SWP_NOZORDER | SWP_NOACTIVATE;
+        if (moves != nullptr && control != nullptr)
+            moves = ::DeferWindowPos(moves, control, nullptr, place.left, place.top, place.right - place.left,
+                                     place.bottom - place.top, flags);
+    }
+    if (moves != nullptr)
+        ::EndDeferWindowPos(moves);
+    m_list.LayOutColumns(layout.ExtraWidth());
+    m_background.MakeBrushes(*this);
+}
+
+LRESULT CShoppingDlg::OnGetMinMaxInfo(WPARAM, LPARAM limits)
+{
+    const int barHeight = m_menuBar.m_hWnd != nullptr ? m_menuBar.GetHeight() : 0;
+    const SIZE smallest =
+        HandheldScreen::WindowSizeFor(m_hWnd, CMainWindowLayout::SmallestClient(barHeight, m_dpi), m_dpi);
+    reinterpret_cast<MINMAXINFO*>(limits)->ptMinTrackSize = {smallest.cx, smallest.cy};
+    return 0;
+}
+
+// Windows sends it when the window moves to a monitor of another DPI, or the scale
+// changes: the layout follows at once, in the rectangle Windows suggests.
+LRESULT CShoppingDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested)
+{
+    m_dpi = LOWORD(dpi);
+    ApplyDpi();
+    const RECT& place = *reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut();
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
+}
+
+void CShoppingDlg::ApplyDpi()
+{
+    LOGFONTW font = m_startFont;
+    font.lfHeight = ::MulDiv(m_startFont.lfHeight, static_cast<int>(m_dpi), static_cast<int>(m_startDpi));
+    if (m_controlsFont.CreateFontIndirect(&font)) {
+        for (int id : kPlacedControls)
+            ::SendDlgItemMessageW(m_hWnd, id, WM_SETFONT, reinterpret_cast<WPARAM>(m_controlsFont.GetSafeHandle()),
+                                  FALSE);
+    }
+    m_menuBar.SetDpi(m_dpi);
+    m_background.Load(m_dpi);
+    LoadMarks();
+    m_list.SetDpi(m_dpi);
+    m_entry.SetDpi(m_dpi);
+}
+
+void CShoppingDlg::LoadMarks()
+{
+    // The list lets go of the images it holds before they go.
+    const ScaledImage marks = ScaledImageFor(IDB_MARKS, m_dpi);
+    CImageList images;
+    if (!images.Create(marks.id, marks.Size(16), 1, RGB(255, 255, 255)))
+        return;
+    m_list.SetImageList(images, LVSIL_SMALL);
+    m_marks = std::move(images);
 }
 
 void CShoppingDlg::OnPaint()
@@ -253,7 +339,9 @@ LRESULT CShoppingDlg::OnTimer(WPARAM timer, LPARAM)
 // The process ends after this without a close.
 LRESULT CShoppingDlg::OnEndSession(WPARAM ending, LPARAM)
 {
-    if (ending)
-        m_systemList.StoreAtSessionEnd();
+    if (!ending)
+        return 0;
+    SaveWindowPlace(m_hWnd, m_dpi, m_list);
+    m_systemList.StoreAtSessionEnd();
     return 0;
 }

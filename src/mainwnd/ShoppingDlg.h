@@ -1,6 +1,7 @@
 // The main window: the entry panel, the list and the bar along the bottom. It lays
-// them out and wires them together; the message map in ShoppingDlg.cpp names the
-// part that carries out each command and message.
+// them out, for any size and the DPI of its monitor, and wires them together; the
+// message map in ShoppingDlg.cpp names the part that carries out each command and
+// message.
 #pragma once
 
 #include "../framework/ImageList.h"
@@ -40,9 +41,16 @@ protected:
 
 private:
     void RestoreSystemList();
+    // Places the controls and the list's columns for the window's size and DPI.
+    void LayOut();
+    // Fonts, images and sizes drawn for m_dpi.
+    void ApplyDpi();
+    void LoadMarks();
 
     // The window and its shell
     void OnSize(UINT type, int cx, int cy);
+    LRESULT OnGetMinMaxInfo(WPARAM, LPARAM limits);
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     void OnPaint();
     LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control);
     void OnExit();
@@ -70,6 +78,12 @@ private:
     CWindowKeys m_keys;
     // The list's column header is shown.
     bool m_headersShown = true;
+    // The DPI the window is drawn at, and the controls' font as the template made it
+    // at the DPI it started at; at another DPI the controls get that font scaled.
+    UINT m_dpi = 96;
+    UINT m_startDpi = 96;
+    LOGFONTW m_startFont = {};
+    CFont m_controlsFont;
 
     CWindowTimer m_storeTimer{TimerStoreAfterChange};
     CSystemListSchedule m_systemList;

@@ -1,10 +1,11 @@
 #include "HandheldDialog.h"
 
+#include "../framework/Dpi.h"
 #include "HandheldScreen.h"
 
 BOOL CHandheldDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    HandheldScreen::FitDialog(m_hWnd);
+    HandheldScreen::FitDialog(m_hWnd, DpiOfWindow(m_hWnd));
     return TRUE;
 }

@@ -1,31 +1,38 @@
 #include "HandheldScreen.h"
 
+#include "../framework/Dpi.h"
+
 namespace HandheldScreen {
 
 namespace {
 
-void SetClientSize(HWND window, int width, int height)
+void SetClientSize(HWND window, int width, int height, UINT dpi)
 {
-    RECT frame = {0, 0, width, height};
-    DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE));
-    DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE));
-    ::AdjustWindowRectEx(&frame, style, ::GetMenu(window) != nullptr, exStyle);
-    ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = WindowSizeFor(window, {width, height}, dpi);
+    ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
-void FitDialog(HWND dialog)
+SIZE WindowSizeFor(HWND window, SIZE client, UINT dpi)
 {
-    SetClientSize(dialog, Width, HeightAboveBar);
+    RECT frame = {0, 0, client.cx, client.cy};
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE));
+    AdjustWindowRectForDpi(&frame, style, exStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void GrowClientHeight(HWND window, int deltaHeight)
+void FitDialog(HWND dialog, UINT dpi)
+{
+    SetClientSize(dialog, ScaleToDpi(Width, dpi), ScaleToDpi(HeightAboveBar, dpi), dpi);
+}
+
+void GrowClientHeight(HWND window, int deltaHeight, UINT dpi)
 {
     RECT client;
     ::GetClientRect(window, &client);
-    SetClientSize(window, client.right - client.left, client.bottom - client.top + deltaHeight);
+    SetClientSize(window, client.right - client.left, client.bottom - client.top + deltaHeight, dpi);
 }
 
 }  // namespace HandheldScreen

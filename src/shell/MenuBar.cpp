@@ -1,5 +1,7 @@
 #include "MenuBar.h"
 
+#include "../framework/Dpi.h"
+#include "../framework/ImageScale.h"
 #include "HandheldScreen.h"
 
 #include <commctrl.h>
@@ -47,19 +49,49 @@ BEGIN_MESSAGE_MAP(CMenuBar, CWnd)
     ON_NOTIFY_REFLECT(TBN_DROPDOWN, OnDropDown)
 END_MESSAGE_MAP()
 
-bool CMenuBar::Create(CWnd* dialog, UINT menuBarId, UINT toolBarId)
+bool CMenuBar::Create(CWnd* dialog, UINT menuBarId, UINT toolBarId, UINT dpi)
 {
     DWORD style = WS_CHILD | WS_VISIBLE | CCS_BOTTOM | CCS_NODIVIDER | TBSTYLE_FLAT | TBSTYLE_LIST;
     if (!CreateEx(0, TOOLBARCLASSNAMEW, nullptr, style, CRect(0, 0, 0, 0), dialog, WindowId))
         return false;
+    m_dpi = dpi;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    // The default padding makes the six buttons wider than the screen.
-    SendMessage(TB_SETPADDING, 0, MAKELPARAM(2, 6));
 
-    bool built = AddMenuButtons(menuBarId) && AddToolButtons(toolBarId);
+    bool built = AddMenuButtons(menuBarId) && AddSpacer() && AddToolButtons(toolBarId);
+    SetSizes();
     Reposition();
     return built;
+}
+
+void CMenuBar::SetDpi(UINT dpi)
+{
+    if (dpi == m_dpi)
+        return;
+    m_dpi = dpi;
+    const LOGFONTW description = MessageFontForDpi(dpi);
+    if (m_font.CreateFontIndirect(&description))
+        SetFont(m_font);
+    LoadImages();
+    SetSizes();
+    Reposition();
+}
+
+void CMenuBar::SetSizes()
+{
+    // The default padding makes the six buttons wider than the screen.
+    SendMessage(TB_SETPADDING, 0, MAKELPARAM(ScaleToDpi(2, m_dpi), ScaleToDpi(6, m_dpi)));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(m_image.Size(m_imageSize.cx), m_image.Size(m_imageSize.cy)));
+    if (m_buttonSize.cx > 0)
+        SendMessage(TB_SETBUTTONSIZE, 0,
+                    MAKELPARAM(ScaleToDpi(m_buttonSize.cx, m_dpi), ScaleToDpi(m_buttonSize.cy, m_dpi)));
+}
+
+void CMenuBar::LoadImages()
+{
+    m_image = ScaledImageFor(m_toolBarId, m_dpi);
+    if (m_images.Create(m_image.id, m_image.Size(m_imageSize.cx), 0, RGB(255, 255, 255)))
+        SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images.GetSafeHandle()));
 }
 
 bool CMenuBar::AddMenuButtons(UINT menuBarId)
@@ -101,11 +133,9 @@ bool CMenuBar::AddToolButtons(UINT toolBarId)
     auto [words, count] = LoadWords(toolBarId, MAKEINTRESOURCEW(241));
     if (words == nullptr || count < 4 || count < 4u + words[3])
         return false;
-    int imageWidth = words[1];
-    int imageHeight = words[2];
-    SetBitmapSize(imageWidth, imageHeight);
-    if (m_images.Create(toolBarId, imageWidth, 0, RGB(255, 255, 255)))
-        SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images.GetSafeHandle()));
+    m_toolBarId = toolBarId;
+    m_imageSize = {words[1], words[2]};
+    LoadImages();
 
     int image = 0;
     for (size_t i = 0; i < words[3]; ++i) {
@@ -127,13 +157,9 @@ bool CMenuBar::AddToolButtons(UINT toolBarId)
 
 void CMenuBar::SetButtonSize(int width, int height)
 {
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(width, height));
+    m_buttonSize = {width, height};
+    SetSizes();
     Reposition();
-}
-
-void CMenuBar::SetBitmapSize(int width, int height)
-{
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
 }
 
 void CMenuBar::Reposition()
@@ -143,9 +169,46 @@ void CMenuBar::Reposition()
     if (height != m_heightGiven) {
         int grow = height - m_heightGiven;
         m_heightGiven = height;
-        HandheldScreen::GrowClientHeight(::GetParent(m_hWnd), grow);
+        HandheldScreen::GrowClientHeight(::GetParent(m_hWnd), grow, m_dpi);
         SendMessage(TB_AUTOSIZE);
     }
+    PlaceToolButtonsAtTheRight();
+}
+
+bool CMenuBar::AddSpacer()
+{
+    TBBUTTON spacer = {};
+    spacer.fsStyle = BTNS_SEP;
+    spacer.fsState = TBSTATE_HIDDEN;
+    spacer.iString = -1;
+    if (!SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&spacer)))
+        return false;
+    m_spacerIndex = static_cast<int>(SendMessage(TB_BUTTONCOUNT)) - 1;
+    return true;
+}
+
+void CMenuBar::PlaceToolButtonsAtTheRight()
+{
+    if (m_spacerIndex < 0)
+        return;
+    TBBUTTONINFOW spacer = {};
+    spacer.cbSize = sizeof(spacer);
+    spacer.dwMask = TBIF_BYINDEX | TBIF_STATE | TBIF_IMAGE;
+    spacer.fsState = TBSTATE_HIDDEN;
+    spacer.iImage = 0;
+    SendMessage(TB_SETBUTTONINFOW, static_cast<WPARAM>(m_spacerIndex), reinterpret_cast<LPARAM>(&spacer));
+    const int last = static_cast<int>(SendMessage(TB_BUTTONCOUNT)) - 1;
+    CRect lastButton;
+    CRect bar;
+    GetClientRect(&bar);
+    if (last <= m_spacerIndex || !SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(last), reinterpret_cast<LPARAM>(&lastButton)))
+        return;
+    const int spare = bar.right - lastButton.right;
+    if (spare <= 0)
+        return;
+    spacer.fsState = 0;
+    spacer.iImage = spare;
+    SendMessage(TB_SETBUTTONINFOW, static_cast<WPARAM>(m_spacerIndex), reinterpret_cast<LPARAM>(&spacer));
 }
 
 int CMenuBar::GetHeight() const

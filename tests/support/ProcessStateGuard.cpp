@@ -51,8 +51,14 @@ std::wstring CurrentFolder()
 
 }  // namespace
 
+void ProcessStateGuard::ForgetKeptSettings()
+{
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Gromble");
+}
+
 void ProcessStateGuard::OnTestStart(const ::testing::TestInfo&)
 {
+    ForgetKeptSettings();
     m_windowsAtStart = ProcessWindows();
     m_folderAtStart = CurrentFolder();
 }
@@ -63,6 +69,7 @@ void ProcessStateGuard::OnTestEnd(const ::testing::TestInfo&)
     CloseLeftoverWindows();
     CheckMessageQueue();
     RestoreCurrentFolder();
+    ForgetKeptSettings();
 }
 
 void ProcessStateGuard::CheckThreadState()

@@ -2,7 +2,9 @@
 // the process (a window, a changed current folder, a quit message, an armed modal
 // hook, its prompts) would reach the tests after it, so each case must start from
 // the state a fresh process has. This listener fails the case that
-// leaves something behind, names it, and puts the process back as it was.
+// leaves something behind, names it, and puts the process back as it was. Where the
+// main window was left (HKCU\Software\Gromble), which every close keeps, is
+// forgotten before and after each case.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@ private:
     void RestoreCurrentFolder();
     void CheckMessageQueue();
     void CheckThreadState();
+    static void ForgetKeptSettings();
 
     std::set<HWND> m_windowsAtStart;
     std::wstring m_folderAtStart;
