@@ -95,17 +95,23 @@ gromble_wine_kill() {
     timeout 15 wineserver -w >/dev/null 2>&1 || true
 }
 
+# The prefixes of other DPIs that the session started (gromble_start_dpi_session).
+GROMBLE_DPI_PREFIXES=()
+
 # The command that a session script runs in the background, ended with the session.
 GROMBLE_XVFB_PID=
 GROMBLE_CHILD_PID=
 GROMBLE_CHILD_NAME=
 
 gromble_end_session() {
-    local rc=$?
+    local rc=$? prefix
     trap - EXIT INT TERM HUP
     if [ -n "$GROMBLE_CHILD_PID" ]; then
         gromble_stop_pid "$GROMBLE_CHILD_PID" "$GROMBLE_CHILD_NAME" 5 || true
     fi
+    for prefix in "${GROMBLE_DPI_PREFIXES[@]}"; do
+        WINEPREFIX="$prefix" gromble_wine_kill
+    done
     gromble_wine_kill
     if [ -n "$GROMBLE_XVFB_PID" ]; then
         gromble_stop_pid "$GROMBLE_XVFB_PID" Xvfb 5 || true
@@ -130,4 +136,29 @@ gromble_start_session() {
     gromble_start_xvfb "$xvfb_log"
     export DISPLAY="$GROMBLE_XVFB_DISPLAY"
     wineserver -p </dev/null >/dev/null 2>&1 || true
+}
+
+# Starts a Wine prefix whose programs are given DPI, for the tests of the window at
+# that DPI, in a session started by gromble_start_session: build/wineprefix-dpiDPI,
+# a linked copy of the tests' prefix made anew (its registry copied, since the server
+# writes it back), with a server of its own on the session's display and a window
+# that keeps its desktop process up (tests/keeper). Ended with the session.
+gromble_start_dpi_session() {
+    local dpi=$1 keeper=$2 prefix="$GROMBLE_BUILD/wineprefix-dpi$1" hex ready
+    hex=$(printf '%08x' "$dpi")
+    WINEPREFIX="$prefix" gromble_wine_kill
+    rm -rf "$prefix"
+    cp -al "$WINEPREFIX" "$prefix"
+    rm -f "$prefix"/*.reg
+    cp "$WINEPREFIX"/*.reg "$prefix/"
+    sed -i -e "s/^\"LogPixels\"=dword:[0-9a-f]*/\"LogPixels\"=dword:$hex/" "$prefix/user.reg" "$prefix/system.reg"
+    sed -i -e "/^\[Control Panel\\\\\\\\Desktop\]/a \"LogPixels\"=dword:$hex" "$prefix/user.reg"
+    GROMBLE_DPI_PREFIXES+=("$prefix")
+    WINEPREFIX="$prefix" wineserver -p </dev/null >/dev/null 2>&1 || true
+    ready="$prefix/.keeper-ready"
+    WINEPREFIX="$prefix" wine "$keeper" "$(WINEPREFIX="$prefix" winepath -w "$ready" 2>/dev/null)" </dev/null >/dev/null 2>&1 &
+    for _ in $(seq 300); do
+        [ -e "$ready" ] && break
+        sleep 0.1
+    done
 }

@@ -29,6 +29,10 @@ for _ in $(seq 300); do
     [ -e "$keeper_ready" ] && break
     sleep 0.1
 done
+# The prefixes of other DPIs for the window's cases there (gromble_tests.dpi_*).
+for dpi in 144 192; do
+    gromble_start_dpi_session "$dpi" "$GROMBLE_BUILD/tests/desktop_keeper.exe"
+done
 
 # In the background so that a signal ends the run at once rather than after
 # the last test; `wait` returns ctest's exit code.

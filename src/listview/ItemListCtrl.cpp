@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -293,8 +294,8 @@ void CItemListCtrl::LayOutColumns(int extraWidth)
     const int toName = nameGrows ? (locationGrows ? extraWidth * 3 / 5 : extraWidth) : 0;
     const int toLocation = locationGrows ? extraWidth - toName : 0;
     for (const ColumnLayout& layout : kColumns) {
-        const int user = m_userWidths[layout.column];
-        int width = ScaleToDpi(user > 0 ? user : layout.width, m_dpi);
+        const double user = m_userWidths[layout.column];
+        int width = user > 0 ? static_cast<int>(std::lround(user * m_dpi / DefaultDpi)) : ScaleToDpi(layout.width, m_dpi);
         if (layout.column == ColumnName)
             width += toName;
         else if (layout.column == ColumnLocation)
@@ -304,15 +305,15 @@ void CItemListCtrl::LayOutColumns(int extraWidth)
     }
 }
 
-std::vector<int> CItemListCtrl::UserColumnWidths() const
+std::vector<double> CItemListCtrl::UserColumnWidths() const
 {
-    return std::vector<int>(m_userWidths.begin(), m_userWidths.end());
+    return std::vector<double>(m_userWidths.begin(), m_userWidths.end());
 }
 
-void CItemListCtrl::SetUserColumnWidths(const std::vector<int>& widths)
+void CItemListCtrl::SetUserColumnWidths(const std::vector<double>& widths)
 {
     for (size_t column = 0; column < m_userWidths.size(); ++column)
-        m_userWidths[column] = column < widths.size() ? std::max(0, widths[column]) : 0;
+        m_userWidths[column] = column < widths.size() ? std::max(0.0, widths[column]) : 0;
     LayOutColumns(m_extraWidth);
 }
 
@@ -326,7 +327,7 @@ void CItemListCtrl::OnColumnWidthSet(NMHDR* header, LRESULT* result)
     // has sized the column already.
     const bool told = change.pitem != nullptr && (change.pitem->mask & HDI_WIDTH) != 0;
     const int width = told ? change.pitem->cxy : GetColumnWidth(change.iItem);
-    m_userWidths[static_cast<size_t>(change.iItem)] = std::max(1, ScaleFromDpi(width, m_dpi));
+    m_userWidths[static_cast<size_t>(change.iItem)] = std::max(1, width) * static_cast<double>(DefaultDpi) / m_dpi;
 }
 
 // ---------------------------------------------------------------------------

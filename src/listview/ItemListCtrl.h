@@ -60,10 +60,10 @@ public:
     // Item and Location columns share the extra width, unless the user has set their
     // width by dragging a divider, which then stays.
     void LayOutColumns(int extraWidth);
-    // The widths the user has set, a column each, in pixels at 96 DPI; 0 for a
-    // column the user has not set.
-    std::vector<int> UserColumnWidths() const;
-    void SetUserColumnWidths(const std::vector<int>& widths);
+    // The widths the user has set, a column each, in pixels at 96 DPI (not rounded,
+    // so that they come back to the pixel); 0 for a column the user has not set.
+    std::vector<double> UserColumnWidths() const;
+    void SetUserColumnWidths(const std::vector<double>& widths);
 
     // Loads the menu that a tap right of the mark strip pops up; its commands go to
     // owner. 0 on success, 2 when the menu cannot be loaded; an id of 0 only drops
@@ -133,7 +133,7 @@ private:
     UINT m_dpi = 96;
     CListFont m_listFont;
     int m_extraWidth = 0;
-    std::array<int, ItemColumnCount> m_userWidths = {};  // at 96 DPI; 0 where unset
+    std::array<double, ItemColumnCount> m_userWidths = {};  // at 96 DPI; 0 where unset
     CMenu m_itemMenu;               // holds no menu until SetItemMenu loads one
     HWND m_hMenuOwner = nullptr;    // receives the item menu's commands; not owned
     int m_redrawHolds = 0;

@@ -176,6 +176,14 @@ void CShoppingDlg::OnSize(UINT, int, int)
     LayOut();
 }
 
+int CShoppingDlg::LabelTextHeight() const
+{
+    CClientDC dc(m_hWnd);
+    CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(::SendDlgItemMessageW(m_hWnd, IDC_ITEM_LABEL, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics = {};
+    return ::GetTextMetricsW(dc, &metrics) ? metrics.tmHeight : 0;
+}
+
 void CShoppingDlg::LayOut()
 {
     if (m_list.m_hWnd == nullptr)
@@ -187,7 +195,7 @@ void CShoppingDlg::LayOut()
     }
     CRect client;
     GetClientRect(&client);
-    const CMainWindowLayout layout({client.Width(), client.Height()}, barHeight, m_dpi);
+    const CMainWindowLayout layout({client.Width(), client.Height()}, barHeight, LabelTextHeight(), m_dpi);
     HDWP moves = ::BeginDeferWindowPos(static_cast<int>(std::size(kPlacedControls)));
     for (int id : kPlacedControls) {
         const RECT place = layout.Place(id);
@@ -207,9 +215,15 @@ void CShoppingDlg::LayOut()
 LRESULT CShoppingDlg::OnGetMinMaxInfo(WPARAM, LPARAM limits)
 {
     const int barHeight = m_menuBar.m_hWnd != nullptr ? m_menuBar.GetHeight() : 0;
-    const SIZE smallest =
-        HandheldScreen::WindowSizeFor(m_hWnd, CMainWindowLayout::SmallestClient(barHeight, m_dpi), m_dpi);
-    reinterpret_cast<MINMAXINFO*>(limits)->ptMinTrackSize = {smallest.cx, smallest.cy};
+    const SIZE smallest = CMainWindowLayout::SmallestClient(barHeight, m_dpi);
+    // The frame as it is: the frame of the DPI that the window is given may not be
+    // drawn yet (and under Wine, which draws every frame at the system's DPI, never is).
+    CRect frame;
+    CRect client;
+    GetWindowRect(&frame);
+    GetClientRect(&client);
+    reinterpret_cast<MINMAXINFO*>(limits)->ptMinTrackSize = {smallest.cx + frame.Width() - client.Width(),
+                                                             smallest.cy + frame.Height() - client.Height()};
     return 0;
 }
 
@@ -217,10 +231,20 @@ LRESULT CShoppingDlg::OnGetMinMaxInfo(WPARAM, LPARAM limits)
 // changes: the layout follows at once, in the rectangle Windows suggests.
 LRESULT CShoppingDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested)
 {
+    const UINT oldDpi = m_dpi;
+    const int oldBar = m_menuBar.GetHeight();
+    CRect client;
+    GetClientRect(&client);
     m_dpi = LOWORD(dpi);
     ApplyDpi();
+    // The suggestion scales the whole client area; the bar's height does not scale
+    // exactly with its font: the area above the bar scales, and the bar is as high
+    // as it now is.
+    const int scaledAboveBar = ::MulDiv(client.Height() - oldBar, static_cast<int>(m_dpi), static_cast<int>(oldDpi));
+    const int heightChange =
+        scaledAboveBar + m_menuBar.GetHeight() - ::MulDiv(client.Height(), static_cast<int>(m_dpi), static_cast<int>(oldDpi));
     const RECT& place = *reinterpret_cast<const RECT*>(suggested);
-    SetWindowPos(nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+    SetWindowPos(nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top + heightChange,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

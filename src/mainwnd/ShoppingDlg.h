@@ -43,6 +43,7 @@ private:
     void RestoreSystemList();
     // Places the controls and the list's columns for the window's size and DPI.
     void LayOut();
+    int LabelTextHeight() const;
     // Fonts, images and sizes drawn for m_dpi.
     void ApplyDpi();
     void LoadMarks();

@@ -9,8 +9,9 @@
 
 class CMainWindowLayout {
 public:
-    // client: the window's client area; barHeight: the menu bar's; pixels at dpi.
-    CMainWindowLayout(SIZE client, int barHeight, UINT dpi);
+    // client: the window's client area; barHeight: the menu bar's; labelTextHeight:
+    // the height of a line of the labels' font, which a label is at least; pixels at dpi.
+    CMainWindowLayout(SIZE client, int barHeight, int labelTextHeight, UINT dpi);
 
     // The place of a control of the entry panel, or of the list, in the window's
     // client area; an empty rectangle for any other id.
@@ -24,6 +25,7 @@ public:
 private:
     SIZE m_client;
     int m_barHeight;
+    int m_labelTextHeight;
     UINT m_dpi;
     int m_extraWidth;
 };

@@ -4,42 +4,53 @@
 #include "../framework/RegKey.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cmath>
+#include <cwchar>
 #include <string>
 
 namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\Gromble";
-
-struct WindowValue {
-    const wchar_t* name;
-    LONG RECT::*edge;
-};
-
-constexpr WindowValue kEdges[] = {
-    {L"WindowLeft", &RECT::left},
-    {L"WindowTop", &RECT::top},
-    {L"WindowRight", &RECT::right},
-    {L"WindowBottom", &RECT::bottom},
-};
+// "left top right bottom" of the window when not maximized, in screen pixels at 96
+// DPI, with two decimals so that they come back to the pixel at any scale.
+const wchar_t kPlace[] = L"WindowPlace";
 const wchar_t kMaximized[] = L"WindowMaximized";
+// A width a column, the same way; 0 for a column the user has not set.
 const wchar_t kColumnWidths[] = L"ColumnWidths";
 
-std::vector<int> ReadWidths(const CString& text)
+std::vector<double> ReadNumbers(const CString& text)
 {
-    std::vector<int> widths;
-    std::wistringstream numbers(text.str());
-    for (int width = 0; numbers >> width;)
-        widths.push_back(width);
-    return widths;
+    std::vector<double> numbers;
+    const wchar_t* at = text.GetString();
+    for (;;) {
+        wchar_t* end = nullptr;
+        const double number = std::wcstod(at, &end);
+        if (end == at)
+            return numbers;
+        numbers.push_back(number);
+        at = end;
+    }
 }
 
-CString WrittenWidths(const std::vector<int>& widths)
+CString WrittenNumbers(const std::vector<double>& numbers)
 {
     std::wstring text;
-    for (int width : widths)
-        text += (text.empty() ? L"" : L" ") + std::to_wstring(width);
+    for (double number : numbers) {
+        wchar_t written[32];
+        std::swprintf(written, 32, L"%.2f", number);
+        text += (text.empty() ? L"" : L" ") + std::wstring(written);
+    }
     return CString(text);
+}
+
+double To96(LONG pixels, UINT dpi)
+{
+    return pixels * static_cast<double>(DefaultDpi) / dpi;
+}
+
+LONG FromDpi96(double pixels, UINT dpi)
+{
+    return std::lround(pixels * dpi / DefaultDpi);
 }
 
 }  // namespace
@@ -65,22 +76,20 @@ void RestoreWindowPlace(HWND window, UINT dpi, CItemListCtrl& list)
     CRegKey settings;
     if (settings.Open(HKEY_CURRENT_USER, kSettingsKey) != ERROR_SUCCESS)
         return;
-    CString widths;
-    if (settings.QueryStringValue(kColumnWidths, widths) == ERROR_SUCCESS)
-        list.SetUserColumnWidths(ReadWidths(widths));
+    CString text;
+    if (settings.QueryStringValue(kColumnWidths, text) == ERROR_SUCCESS)
+        list.SetUserColumnWidths(ReadNumbers(text));
 
-    RECT place = {};
-    for (const WindowValue& value : kEdges) {
-        DWORD at = 0;
-        if (settings.QueryDWORDValue(value.name, at) != ERROR_SUCCESS)
-            return;
-        place.*value.edge = ScaleToDpi(static_cast<LONG>(at), dpi);
-    }
-    if (place.right <= place.left || place.bottom <= place.top)
+    if (settings.QueryStringValue(kPlace, text) != ERROR_SUCCESS)
         return;
+    const std::vector<double> edges = ReadNumbers(text);
+    if (edges.size() != 4)
+        return;
+    const RECT place = {FromDpi96(edges[0], dpi), FromDpi96(edges[1], dpi), FromDpi96(edges[2], dpi),
+                        FromDpi96(edges[3], dpi)};
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
-    if (!::GetWindowPlacement(window, &placement))
+    if (place.right <= place.left || place.bottom <= place.top || !::GetWindowPlacement(window, &placement))
         return;
     DWORD maximized = 0;
     settings.QueryDWORDValue(kMaximized, maximized);
@@ -96,10 +105,11 @@ void SaveWindowPlace(HWND window, UINT dpi, const CItemListCtrl& list)
     CRegKey settings;
     if (!::GetWindowPlacement(window, &placement) || settings.Create(HKEY_CURRENT_USER, kSettingsKey) != ERROR_SUCCESS)
         return;
-    for (const WindowValue& value : kEdges)
-        settings.SetDWORDValue(value.name, static_cast<DWORD>(ScaleFromDpi(placement.rcNormalPosition.*value.edge, dpi)));
+    const RECT& place = placement.rcNormalPosition;
+    settings.SetStringValue(kPlace, WrittenNumbers({To96(place.left, dpi), To96(place.top, dpi),
+                                                    To96(place.right, dpi), To96(place.bottom, dpi)}));
     const bool maximized = placement.showCmd == SW_SHOWMAXIMIZED ||
                            (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0);
     settings.SetDWORDValue(kMaximized, maximized ? 1 : 0);
-    settings.SetStringValue(kColumnWidths, WrittenWidths(list.UserColumnWidths()));
+    settings.SetStringValue(kColumnWidths, WrittenNumbers(list.UserColumnWidths()));
 }
