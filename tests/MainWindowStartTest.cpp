@@ -2,6 +2,8 @@
 
 #include "font/ListFont.h"
 #include "framework/Dpi.h"
+#include "framework/Gdi.h"
+#include "framework/ImageScale.h"
 #include "listview/ItemListCtrl.h"
 #include "res/resource.h"
 #include "shell/MenuBar.h"
@@ -9,7 +11,10 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <set>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -286,30 +291,108 @@ TEST_F(AboutBox, RunsModallyAndReturnsToTheMainWindow)
     EXPECT_EQ(Rows(), expected);
 }
 
-// gromble.exe is built beside the test program's folder; it carries the page in its
-// resources, for when the Help.htm installed beside it is missing.
-TEST(HelpPage, IsInGrombleExesResourcesAndBesideIt)
+// gromble.exe is built beside the test program's folder: its folder, with a separator.
+std::wstring GrombleExeFolder()
 {
     wchar_t path[MAX_PATH];
     const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    ASSERT_GT(length, 0u);
-    std::wstring build(path, length);
-    build = build.substr(0, build.find_last_of(L"\\/") + 1) + L"..\\";
-    std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)> program(
-        ::LoadLibraryExW((build + L"gromble.exe").c_str(), nullptr,
-                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
-        &::FreeLibrary);
+    const std::wstring self(path, length);
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + L"..\\";
+}
+
+using CModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)>;
+
+// gromble.exe's resources, without running it.
+CModule LoadGrombleExe()
+{
+    return CModule(::LoadLibraryExW((GrombleExeFolder() + L"gromble.exe").c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
+                   &::FreeLibrary);
+}
+
+std::string ResourceText(HMODULE module, LPCWSTR id, LPCWSTR type)
+{
+    HRSRC found = ::FindResourceW(module, id, type);
+    HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+    return loaded ? std::string(static_cast<const char*>(::LockResource(loaded)), ::SizeofResource(module, found))
+                  : std::string();
+}
+
+// gromble.exe carries the page in its resources, for when the Help.htm installed
+// beside it is missing.
+TEST(HelpPage, IsInGrombleExesResourcesAndBesideIt)
+{
+    const CModule program = LoadGrombleExe();
     ASSERT_NE(program, nullptr) << "gromble.exe cannot be read, error " << ::GetLastError();
-    HRSRC found = ::FindResourceW(program.get(), MAKEINTRESOURCEW(IDR_HELP_PAGE), RT_HTML);
-    ASSERT_NE(found, nullptr) << "gromble.exe has no help page";
-    HGLOBAL loaded = ::LoadResource(program.get(), found);
-    ASSERT_NE(loaded, nullptr);
-    const std::string page(static_cast<const char*>(::LockResource(loaded)), ::SizeofResource(program.get(), found));
+    const std::string page = ResourceText(program.get(), MAKEINTRESOURCEW(IDR_HELP_PAGE), RT_HTML);
+    ASSERT_FALSE(page.empty()) << "gromble.exe has no help page";
 
     EXPECT_NE(page.find("<title>Gromble Help</title>"), std::string::npos);
     for (const char* key : {"Ctrl+N", "Ctrl+O", "Ctrl+S", "F1"})
         EXPECT_NE(page.find(key), std::string::npos) << key;
-    EXPECT_TRUE(ReadBytes(build + L"Help.htm") == page) << "the Help.htm beside gromble.exe is another page";
+    EXPECT_TRUE(ReadBytes(GrombleExeFolder() + L"Help.htm") == page) << "the Help.htm beside gromble.exe is another page";
+}
+
+// One manifest, and only one (a toolchain's default beside it would be a second); and
+// each bitmap at each scale, and the sizes in each icon.
+TEST(GrombleExe, CarriesOneManifestAndTheImagesOfEveryScale)
+{
+    const CModule program = LoadGrombleExe();
+    ASSERT_NE(program, nullptr) << "gromble.exe cannot be read, error " << ::GetLastError();
+    std::vector<ULONG_PTR> names;
+    ::EnumResourceNamesW(program.get(), RT_MANIFEST, [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
+        reinterpret_cast<std::vector<ULONG_PTR>*>(found)->push_back(reinterpret_cast<ULONG_PTR>(name));
+        return TRUE;
+    }, reinterpret_cast<LONG_PTR>(&names));
+    EXPECT_EQ(names, std::vector<ULONG_PTR>{1}) << "resource 1 of RT_MANIFEST, no other";
+    int languages = 0;
+    ::EnumResourceLanguagesW(program.get(), RT_MANIFEST, MAKEINTRESOURCEW(1),
+                             [](HMODULE, LPCWSTR, LPCWSTR, WORD, LONG_PTR count) -> BOOL {
+                                 ++*reinterpret_cast<int*>(count);
+                                 return TRUE;
+                             }, reinterpret_cast<LONG_PTR>(&languages));
+    EXPECT_EQ(languages, 1);
+
+    const std::string manifest = ResourceText(program.get(), MAKEINTRESOURCEW(1), RT_MANIFEST);
+    for (const char* wanted : {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+                               ">PerMonitorV2, PerMonitor</dpiAwareness>", ">true/pm</dpiAware>",
+                               ">true</longPathAware>"})
+        EXPECT_NE(manifest.find(wanted), std::string::npos) << wanted;
+    EXPECT_EQ(manifest.find("activeCodePage"), std::string::npos) << "files are written in the ANSI code page";
+
+    auto bitmapSize = [&](UINT id) {  // width and height, 0 x 0 when it cannot load
+        CBitmap bitmap;
+        bitmap.Attach(static_cast<HBITMAP>(::LoadImageW(program.get(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
+        const CSize size = bitmap.IsEmpty() ? CSize() : bitmap.GetSize();
+        return std::make_pair(int(size.cx), int(size.cy));
+    };
+    const struct {
+        UINT dpi;
+        int mark, toolWidth, toolHeight, backWidth, backHeight;
+    } scales[] = {{96, 16, 16, 15, 640, 100}, {120, 20, 20, 19, 800, 125}, {144, 24, 24, 23, 960, 150},
+                  {192, 32, 32, 30, 1280, 200}};
+    for (const auto& scale : scales) {
+        SCOPED_TRACE(scale.dpi);
+        EXPECT_EQ(ScaledImageSize(16, scale.dpi), scale.mark);
+        EXPECT_EQ(ScaledImageSize(15, scale.dpi), scale.toolHeight);
+        EXPECT_EQ(bitmapSize(ScaledImageId(IDB_MARKS, scale.dpi)), std::make_pair(8 * scale.mark, scale.mark));
+        EXPECT_EQ(bitmapSize(ScaledImageId(IDR_TOOLBAR, scale.dpi)), std::make_pair(4 * scale.toolWidth, scale.toolHeight));
+        EXPECT_EQ(bitmapSize(ScaledImageId(IDB_BACKGROUND, scale.dpi)), std::make_pair(scale.backWidth, scale.backHeight));
+    }
+    EXPECT_EQ(ImageScalePercent(97), 125u) << "the nearest drawn scale at or above the screen's";
+    EXPECT_EQ(ImageScalePercent(121), 150u);
+    EXPECT_EQ(ImageScalePercent(145), 200u);
+
+    auto iconSizes = [&](UINT id) {
+        const std::string group = ResourceText(program.get(), MAKEINTRESOURCEW(id), RT_GROUP_ICON);
+        std::set<int> sizes;
+        for (size_t entry = 6; entry + 14 <= group.size(); entry += 14)  // GRPICONDIR, then its entries
+            sizes.insert(static_cast<unsigned char>(group[entry]));
+        return sizes;
+    };
+    EXPECT_EQ(iconSizes(IDI_ADD), (std::set<int>{32, 40, 48, 64}));
+    EXPECT_EQ(iconSizes(IDI_EDIT), (std::set<int>{32, 40, 48, 64}));
+    EXPECT_EQ(iconSizes(IDR_MAINFRAME), (std::set<int>{16, 20, 24, 32, 40, 48, 64}));
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ protected:
         EXPECT_EQ(Place(Bar()).top, ScaleToDpi(268, dpi)) << "the handheld's screen stands above the bar";
         EXPECT_EQ(Place(List()).top, ScaleToDpi(62, dpi));
         EXPECT_EQ(ColumnWidth(1), ScaleToDpi(36, dpi)) << "the Qt column";
-        EXPECT_EQ(ShapeNow().markSize, ScaledImageFor(IDB_MARKS, dpi).Size(16));
+        EXPECT_EQ(ShapeNow().markSize, ScaledImageSize(16, dpi));
     }
     // What WM_DPICHANGED brings when the window moves to a monitor of dpi: the same
     // window, its client area scaled (Wine's frame does not change with the DPI).
@@ -184,7 +184,8 @@ TEST_F(WindowScale, ALargeWindowGivesItsWidthToItemAndLocationAndItsHeightToTheL
     const Shape before = ShapeNow();
     CRect frame;
     ::GetWindowRect(Window(), &frame);
-    ::SetWindowPos(Window(), nullptr, 0, 0, frame.Width() + 300, frame.Height() + 200, SWP_NOMOVE | SWP_NOZORDER);
+    // Within a 1024 by 768 screen at 192 DPI too.
+    ::SetWindowPos(Window(), nullptr, 0, 0, frame.Width() + 300, frame.Height() + 100, SWP_NOMOVE | SWP_NOZORDER);
     const Shape after = ShapeNow();
     auto grown = [&](int id, int left, int right) {
         CRect expected = before.places.at(id);
@@ -200,7 +201,7 @@ TEST_F(WindowScale, ALargeWindowGivesItsWidthToItemAndLocationAndItsHeightToTheL
         grown(id, 300, 300);
     CRect list = before.places.at(IDC_LIST);
     list.right += 300;
-    list.bottom += 200;
+    list.bottom += 100;
     EXPECT_EQ(after.places.at(IDC_LIST), list);
     EXPECT_EQ(after.columns[0] + after.columns[2], before.columns[0] + before.columns[2] + 300);
     EXPECT_GT(after.columns[0], before.columns[0]);
@@ -221,7 +222,7 @@ TEST_F(WindowScale, PlaceSizeAndTheColumnWidthsSetComeBackAfterARestart)
     DragDividerRightOf(1, 30);
     EXPECT_GT(ColumnWidth(1), qt) << "the drag widened the Qt column";
     const int widened = ColumnWidth(1);
-    ::SetWindowPos(Window(), nullptr, 100, 80, ScaleToDpi(400, Dpi()), ScaleToDpi(450, Dpi()), SWP_NOZORDER);
+    ::SetWindowPos(Window(), nullptr, 100, 20, ScaleToDpi(320, Dpi()), ScaleToDpi(360, Dpi()), SWP_NOZORDER);
     EXPECT_EQ(ColumnWidth(1), widened) << "a width the user set stays";
     CRect left;
     ::GetWindowRect(Window(), &left);
@@ -243,7 +244,7 @@ TEST_F(WindowScale, PlaceSizeAndTheColumnWidthsSetComeBackAfterARestart)
 
     // Left on a monitor that is gone: back on the screen.
     CloseWindow();
-    const wchar_t farAway[] = L"20000 20000 20400 20450";
+    const wchar_t farAway[] = L"20000 20000 20320 20360";
     ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Gromble", L"WindowPlace", REG_SZ, farAway,
                                 sizeof(farAway)),
               ERROR_SUCCESS);
@@ -251,7 +252,7 @@ TEST_F(WindowScale, PlaceSizeAndTheColumnWidthsSetComeBackAfterARestart)
     ::GetWindowRect(Window(), &back);
     EXPECT_LE(back.right, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
     EXPECT_LE(back.bottom, ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    EXPECT_EQ(back.Width(), ScaleToDpi(400, Dpi()));
+    EXPECT_EQ(back.Width(), ScaleToDpi(320, Dpi()));
 }
 
 TEST_F(WindowScale, ADpiChangeLaysOutAsAStartAtThatDpiAndBack)

@@ -39,7 +39,7 @@ CBrush MakeControlBrush(CWnd& parent, int id, HBITMAP bitmap)
 
 void CBackgroundSkin::Load(UINT dpi)
 {
-    m_picture.LoadBitmap(ScaledImageFor(IDB_BACKGROUND, dpi).id);
+    m_picture.LoadBitmap(ScaledImageId(IDB_BACKGROUND, dpi));
 }
 
 void CBackgroundSkin::MakeBrushes(CWnd& dialog)

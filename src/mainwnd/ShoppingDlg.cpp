@@ -270,9 +270,8 @@ void CShoppingDlg::ApplyDpi()
 void CShoppingDlg::LoadMarks()
 {
     // The list lets go of the images it holds before they go.
-    const ScaledImage marks = ScaledImageFor(IDB_MARKS, m_dpi);
     CImageList images;
-    if (!images.Create(marks.id, marks.Size(16), 1, RGB(255, 255, 255)))
+    if (!images.Create(ScaledImageId(IDB_MARKS, m_dpi), ScaledImageSize(16, m_dpi), 1, RGB(255, 255, 255)))
         return;
     m_list.SetImageList(images, LVSIL_SMALL);
     m_marks = std::move(images);

@@ -17,6 +17,15 @@
 #define IDI_EDIT 138        // the word Edit
 #define IDR_HELP_PAGE 142   // the help page, an HTML resource
 
+// The bitmaps above are drawn for 96 DPI (100 %); each is drawn again for larger
+// screens, under its id plus one of these (IDB_MARKS + IMAGE_SCALE_150 is the
+// 24 x 24 marks). framework/ImageScale.h picks the scale for a DPI. The icons
+// carry all their sizes in one resource each instead: 32, 40, 48 and 64 pixels
+// for IDI_ADD and IDI_EDIT, 16 to 64 for IDR_MAINFRAME.
+#define IMAGE_SCALE_125 2000  // marks 20 x 20, tool bar 20 x 19, background 800 x 125
+#define IMAGE_SCALE_150 3000  // marks 24 x 24, tool bar 24 x 23, background 960 x 150
+#define IMAGE_SCALE_200 4000  // marks 32 x 32, tool bar 32 x 30, background 1280 x 200
+
 // Main window controls
 #define IDC_ITEM 1001
 #define IDC_ADD 1002

@@ -81,7 +81,8 @@ void CMenuBar::SetSizes()
 {
     // The default padding makes the six buttons wider than the screen.
     SendMessage(TB_SETPADDING, 0, MAKELPARAM(ScaleToDpi(2, m_dpi), ScaleToDpi(6, m_dpi)));
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(m_image.Size(m_imageSize.cx), m_image.Size(m_imageSize.cy)));
+    SendMessage(TB_SETBITMAPSIZE, 0,
+                MAKELPARAM(ScaledImageSize(m_imageSize.cx, m_dpi), ScaledImageSize(m_imageSize.cy, m_dpi)));
     if (m_buttonSize.cx > 0)
         SendMessage(TB_SETBUTTONSIZE, 0,
                     MAKELPARAM(ScaleToDpi(m_buttonSize.cx, m_dpi), ScaleToDpi(m_buttonSize.cy, m_dpi)));
@@ -89,8 +90,8 @@ void CMenuBar::SetSizes()
 
 void CMenuBar::LoadImages()
 {
-    m_image = ScaledImageFor(m_toolBarId, m_dpi);
-    if (m_images.Create(m_image.id, m_image.Size(m_imageSize.cx), 0, RGB(255, 255, 255)))
+    if (m_images.Create(ScaledImageId(m_toolBarId, m_dpi), ScaledImageSize(m_imageSize.cx, m_dpi), 0,
+                        RGB(255, 255, 255)))
         SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images.GetSafeHandle()));
 }
 

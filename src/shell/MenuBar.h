@@ -7,7 +7,6 @@
 
 #include "../framework/Gdi.h"
 #include "../framework/ImageList.h"
-#include "../framework/ImageScale.h"
 #include "../framework/Menu.h"
 #include "../framework/Wnd.h"
 
@@ -63,7 +62,6 @@ private:
     UINT m_dpi = 96;
     SIZE m_buttonSize = {0, 0};  // at 96 DPI; none set yet
     SIZE m_imageSize = {0, 0};   // at 100 %, from the tool-bar resource
-    ScaledImage m_image = {0, 100};
     int m_spacerIndex = -1;
     std::vector<DropDownButton> m_dropDowns;
     std::vector<CString> m_texts;
