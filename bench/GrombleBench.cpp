@@ -570,6 +570,50 @@ double PressKey(HWND list, HWND window, UINT key)
 
 // Down moves the focused row one row on; End goes to the last row, Home (not
 // measured) back to the top for the next run.
+// One step of a drag of the window's corner: the window a few pixels wider and taller,
+// or back, laid out and painted. The bare window only sizes its list to its client
+// area, as the main window did before it could be resized.
+void MeasureResize(FigureTable& table, Session& session, int items, int runs)
+{
+    Progress("a step of a resize, " + Grouped(items) + " items");
+    FigureTable::Row& row = table.AddRow("A step of a resize, " + Grouped(items) + " items: laid out and painted",
+                                         "the bare window, its list sized to it, painted");
+    const HWND window = session.window->m_hWnd;
+    const HWND bare = session.bare->Dialog();
+    const HWND bareList = session.bare->List();
+    auto resize = [](HWND target, HWND list, int by) {
+        CRect frame;
+        ::GetWindowRect(target, &frame);
+        return TimeOnce([&] {
+            ::SetWindowPos(target, nullptr, 0, 0, frame.Width() + by, frame.Height() + by,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            if (list != nullptr) {
+                CRect client;
+                ::GetClientRect(target, &client);
+                ::SetWindowPos(list, nullptr, 0, 62, client.Width(), client.Height() - 63, SWP_NOZORDER);
+            }
+            ::RedrawWindow(target, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        });
+    };
+    // Larger than the smallest size first, so that a step back is no smaller.
+    resize(window, nullptr, 120);
+    resize(bare, bareList, 120);
+    int windowSteps = 0;
+    int bareSteps = 0;
+    Alternate(
+        row, runs,
+        [&] {
+            PumpMessages();
+            return resize(window, nullptr, windowSteps++ % 2 == 0 ? 8 : -8);
+        },
+        [&] {
+            PumpMessages();
+            return resize(bare, bareList, bareSteps++ % 2 == 0 ? 8 : -8);
+        });
+    resize(window, nullptr, -120);
+    resize(bare, bareList, -120);
+}
+
 void MeasureKeys(FigureTable& table, Session& session, int items)
 {
     const std::string n = Grouped(items);
@@ -807,6 +851,8 @@ int main()
     std::printf("Measuring:\n");
     std::fflush(stdout);
 
+    // Every window opens where a first start puts it: not where a run before left it.
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Gromble");
     ScratchRoot root;
     BenchPrompts prompts;
     FigureTable table;
@@ -831,6 +877,7 @@ int main()
         MeasureStoreAfterChange(table, session, kMillion.items, 3);
         ShowOnBothSides(session, kMillion.items);
         MeasureRepaint(table, session, kMillion.items, kRepaintRuns);
+        MeasureResize(table, session, kMillion.items, kRepaintRuns);
         MeasureKeys(table, session, kMillion.items);
         MeasureTap(table, session, kMillion.items);
 

@@ -29,6 +29,9 @@ for _ in $(seq 300); do
     [ -e "$keeper_ready" ] && break
     sleep 0.1
 done
+# Every window of the tests opens where a first start puts it, not where `make run`
+# left it.
+wine reg delete 'HKCU\Software\Gromble' /f </dev/null >/dev/null 2>&1 || true
 # The prefixes of other DPIs for the window's cases there (gromble_tests.dpi_*).
 for dpi in 144 192; do
     gromble_start_dpi_session "$dpi" "$GROMBLE_BUILD/tests/desktop_keeper.exe"

@@ -182,11 +182,13 @@ TEST_F(WindowScale, EveryControlHasItsPlaceAndTextAtThisDpi)
 TEST_F(WindowScale, ALargeWindowGivesItsWidthToItemAndLocationAndItsHeightToTheList)
 {
     const Shape before = ShapeNow();
+    ::SetFocus(List());
     CRect frame;
     ::GetWindowRect(Window(), &frame);
     // Within a 1024 by 768 screen at 192 DPI too.
     ::SetWindowPos(Window(), nullptr, 0, 0, frame.Width() + 300, frame.Height() + 100, SWP_NOMOVE | SWP_NOZORDER);
     const Shape after = ShapeNow();
+    EXPECT_EQ(::GetFocus(), List()) << "the keyboard focus stays where it was";
     auto grown = [&](int id, int left, int right) {
         CRect expected = before.places.at(id);
         expected.left += left;

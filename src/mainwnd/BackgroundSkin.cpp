@@ -98,6 +98,17 @@ void CBackgroundSkin::Paint(CDC& dc) const
     dc.BitBlt(0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);
 }
 
+void CBackgroundSkin::Erase(CDC& dc, const RECT& client) const
+{
+    // Below the picture the dialog's own colour, as the platform would erase it.
+    const int below = m_picture.IsEmpty() ? client.top : m_picture.GetSize().cy;
+    if (below < client.bottom) {
+        const RECT rest = {client.left, below, client.right, client.bottom};
+        dc.FillRect(&rest, ::GetSysColorBrush(COLOR_3DFACE));
+    }
+    Paint(dc);
+}
+
 HBRUSH CBackgroundSkin::BrushFor(int controlId) const
 {
     switch (controlId) {

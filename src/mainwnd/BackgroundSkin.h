@@ -15,6 +15,9 @@ public:
     void Release();
 
     void Paint(CDC& dc) const;
+    // Paints all of client at once, the picture and the rest, so that a resize shows
+    // no other colour first.
+    void Erase(CDC& dc, const RECT& client) const;
     // The brush of a control that stands on the picture; nullptr for any other.
     HBRUSH BrushFor(int controlId) const;
 

@@ -31,6 +31,7 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_WM_PAINT()
+    ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_HELP_ABOUT, OnAbout)
@@ -196,6 +197,13 @@ void CShoppingDlg::LayOut()
     CRect client;
     GetClientRect(&client);
     const CMainWindowLayout layout({client.Width(), client.Height()}, barHeight, LabelTextHeight(), m_dpi);
+    // Wine's theme draws a shown list's scroll bars at once at every change of its size
+    // or its columns (some 20 ms each with a long list); hidden meanwhile, the list is
+    // laid out without drawing and draws once when shown again. The focus stays.
+    const bool listShown = m_list.IsWindowVisible() != FALSE;
+    constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    if (listShown)
+        m_list.SetWindowPos(nullptr, 0, 0, 0, 0, kKeep | SWP_HIDEWINDOW | SWP_NOREDRAW);
     HDWP moves = ::BeginDeferWindowPos(static_cast<int>(std::size(kPlacedControls)));
     for (int id : kPlacedControls) {
         const RECT place = layout.Place(id);
@@ -209,6 +217,8 @@ void CShoppingDlg::LayOut()
     if (moves != nullptr)
         ::EndDeferWindowPos(moves);
     m_list.LayOutColumns(layout.ExtraWidth());
+    if (listShown)
+        m_list.SetWindowPos(nullptr, 0, 0, 0, 0, kKeep | SWP_SHOWWINDOW);
     m_background.MakeBrushes(*this);
 }
 
@@ -281,6 +291,15 @@ void CShoppingDlg::OnPaint()
 {
     CPaintDC dc(m_hWnd);
     m_background.Paint(dc);
+}
+
+LRESULT CShoppingDlg::OnEraseBackground(WPARAM dc, LPARAM)
+{
+    CDC erased(reinterpret_cast<HDC>(dc));
+    CRect client;
+    GetClientRect(&client);
+    m_background.Erase(erased, client);
+    return TRUE;
 }
 
 LRESULT CShoppingDlg::OnCtlColorStatic(WPARAM dc, LPARAM control)

@@ -53,6 +53,7 @@ private:
     LRESULT OnGetMinMaxInfo(WPARAM, LPARAM limits);
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     void OnPaint();
+    LRESULT OnEraseBackground(WPARAM dc, LPARAM);
     LRESULT OnCtlColorStatic(WPARAM dc, LPARAM control);
     void OnExit();
     void OnAbout();

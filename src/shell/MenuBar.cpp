@@ -195,20 +195,21 @@ void CMenuBar::PlaceToolButtonsAtTheRight()
     TBBUTTONINFOW spacer = {};
     spacer.cbSize = sizeof(spacer);
     spacer.dwMask = TBIF_BYINDEX | TBIF_STATE | TBIF_IMAGE;
-    spacer.fsState = TBSTATE_HIDDEN;
-    spacer.iImage = 0;
-    SendMessage(TB_SETBUTTONINFOW, static_cast<WPARAM>(m_spacerIndex), reinterpret_cast<LPARAM>(&spacer));
     const int last = static_cast<int>(SendMessage(TB_BUTTONCOUNT)) - 1;
     CRect lastButton;
     CRect bar;
     GetClientRect(&bar);
-    if (last <= m_spacerIndex || !SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(last), reinterpret_cast<LPARAM>(&lastButton)))
+    if (last <= m_spacerIndex ||
+        SendMessage(TB_GETBUTTONINFOW, static_cast<WPARAM>(m_spacerIndex), reinterpret_cast<LPARAM>(&spacer)) < 0 ||
+        !SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(last), reinterpret_cast<LPARAM>(&lastButton)))
         return;
-    const int spare = bar.right - lastButton.right;
-    if (spare <= 0)
+    const bool shown = (spacer.fsState & TBSTATE_HIDDEN) == 0;
+    const int spare = bar.right - lastButton.right + (shown ? spacer.iImage : 0);
+    const bool show = spare > 0;
+    if (show == shown && (!show || spare == spacer.iImage))
         return;
-    spacer.fsState = 0;
-    spacer.iImage = spare;
+    spacer.fsState = show ? 0 : TBSTATE_HIDDEN;
+    spacer.iImage = show ? spare : 0;
     SendMessage(TB_SETBUTTONINFOW, static_cast<WPARAM>(m_spacerIndex), reinterpret_cast<LPARAM>(&spacer));
 }
 
@@ -217,19 +218,6 @@ int CMenuBar::GetHeight() const
     CRect bar;
     GetWindowRect(&bar);
     return bar.Height();
-}
-
-CRect CMenuBar::AreaAbove(const CWnd& dialog)
-{
-    CRect area;
-    dialog.GetClientRect(&area);
-    HWND bar = ::GetDlgItem(dialog.m_hWnd, WindowId);
-    if (bar != nullptr && (::GetWindowLongPtrW(bar, GWL_STYLE) & WS_VISIBLE)) {
-        CRect barRect;
-        ::GetWindowRect(bar, &barRect);
-        area.bottom -= barRect.Height();
-    }
-    return area;
 }
 
 int CMenuBar::PopupIndexOf(UINT command) const

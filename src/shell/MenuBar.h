@@ -29,9 +29,6 @@ public:
     void Reposition();
     int GetHeight() const;
 
-    // The dialog's client area above the bar (the whole area when it has no bar).
-    static CRect AreaAbove(const CWnd& dialog);
-
     HMENU GetMenu() const { return m_menu.GetSafeHmenu(); }
 
 protected:
