@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the documentation's screenshots into docs/: the main window with a few
-# items, the item menu open, and the font editor, on a virtual display of its own.
+# items, the item menu open, the font editor, and the main window at 200 % and
+# large, on a virtual display of its own.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh" test
 
@@ -9,4 +10,8 @@ bash "$GROMBLE_ROOT/scripts/build.sh" --target gromble
 bash "$GROMBLE_ROOT/scripts/wineprefix.sh"
 gromble_start_session "$GROMBLE_BUILD/screenshots-xvfb.log"
 
-python3 "$GROMBLE_ROOT/tests/e2e/docs_screenshots.py" "$GROMBLE_BUILD/gromble.exe" "$GROMBLE_BUILD/docs-work" "$GROMBLE_ROOT/docs"
+bash "$GROMBLE_ROOT/scripts/build.sh" --target desktop_keeper
+gromble_start_dpi_session 192 "$GROMBLE_BUILD/tests/desktop_keeper.exe"
+
+python3 "$GROMBLE_ROOT/tests/e2e/docs_screenshots.py" "$GROMBLE_BUILD/gromble.exe" "$GROMBLE_BUILD/docs-work" \
+    "$GROMBLE_ROOT/docs" "$GROMBLE_BUILD/wineprefix-dpi192"

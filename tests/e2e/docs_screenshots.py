@@ -1,4 +1,8 @@
-"""Renders the screenshots of the documentation: python3 docs_screenshots.py EXE WORKDIR DOCS."""
+"""Renders the screenshots of the documentation:
+python3 docs_screenshots.py EXE WORKDIR DOCS PREFIX_AT_200_PERCENT
+
+The last shots show the same list at 200 % (a prefix whose programs are given 192 DPI)
+and in a large window (its place kept as a user leaves it)."""
 
 import os
 import sys
@@ -6,8 +10,18 @@ import sys
 from gromble_driver import Gromble, fresh_folder, run
 
 
+def shot_as_started(exe, folder, workdir, name, path):
+    """Starts Gromble on the list left in folder, shoots its window and ends it."""
+    app = Gromble(exe, folder, os.path.join(workdir, "screenshots"))
+    try:
+        app.start()
+        app.screenshot_of_window(name, app.window.id, path)
+    finally:
+        app.kill()
+
+
 def main():
-    exe, workdir, docs = (os.path.abspath(arg) for arg in sys.argv[1:4])
+    exe, workdir, docs, prefix200 = (os.path.abspath(arg) for arg in sys.argv[1:5])
     app = Gromble(exe, fresh_folder(workdir, "docs"), os.path.join(workdir, "screenshots"))
     try:
         app.start()
@@ -33,6 +47,19 @@ def main():
         app.exit_from_menu()
     finally:
         app.kill()
+    prefix = os.environ["WINEPREFIX"]
+    os.environ["WINEPREFIX"] = prefix200
+    try:
+        shot_as_started(exe, app.folder, workdir, "200", os.path.join(docs, "main-window-200.png"))
+    finally:
+        os.environ["WINEPREFIX"] = prefix
+    # Where a user who made the window large left it, in pixels at 96 DPI.
+    run("wine", "reg", "add", "HKCU\\Software\\Gromble", "/v", "WindowPlace", "/t", "REG_SZ", "/d",
+        "0 0 560 400", "/f")
+    try:
+        shot_as_started(exe, app.folder, workdir, "large", os.path.join(docs, "main-window-large.png"))
+    finally:
+        run("wine", "reg", "delete", "HKCU\\Software\\Gromble", "/f", check=False)
     print("screenshots in " + docs)
 
 
