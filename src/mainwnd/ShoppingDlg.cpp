@@ -1,11 +1,10 @@
 #include "ShoppingDlg.h"
 
 #include "../font/FontEditorDlg.h"
-#include "../listview/BulkRowChange.h"
-#include "../res/resource.h"
 #include "../framework/Dpi.h"
 #include "../framework/ImageScale.h"
-#include "../shell/HandheldScreen.h"
+#include "../listview/BulkRowChange.h"
+#include "../res/resource.h"
 #include "AboutDlg.h"
 #include "HelpPage.h"
 #include "RunningInstance.h"
@@ -120,7 +119,7 @@ BOOL CShoppingDlg::OnInitDialog()
     RestoreWindowPlace(m_hWnd, m_dpi, m_list);
     m_handedFiles.Accept(m_systemList.Path());
     // The Item field has the focus already; the dialog manager would hand it to the
-    // first control in tab order, which is now the list (OnSize puts it on top).
+    // first control in tab order, which is now the list (LayOut puts it on top).
     return FALSE;
 }
 

@@ -8,31 +8,27 @@ namespace {
 
 void SetClientSize(HWND window, int width, int height, UINT dpi)
 {
-    const SIZE size = WindowSizeFor(window, {width, height}, dpi);
-    ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-}  // namespace
-
-SIZE WindowSizeFor(HWND window, SIZE client, UINT dpi)
-{
-    RECT frame = {0, 0, client.cx, client.cy};
+    RECT frame = {0, 0, width, height};
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE));
     AdjustWindowRectForDpi(&frame, style, exStyle, dpi);
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+}  // namespace
 
 void FitDialog(HWND dialog, UINT dpi)
 {
     SetClientSize(dialog, ScaleToDpi(Width, dpi), ScaleToDpi(HeightAboveBar, dpi), dpi);
 }
 
-void GrowClientHeight(HWND window, int deltaHeight, UINT dpi)
+void GrowClientHeight(HWND window, int deltaHeight)
 {
-    RECT client;
-    ::GetClientRect(window, &client);
-    SetClientSize(window, client.right - client.left, client.bottom - client.top + deltaHeight, dpi);
+    RECT frame;
+    ::GetWindowRect(window, &frame);
+    ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + deltaHeight,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace HandheldScreen

@@ -14,9 +14,6 @@ constexpr int HeightAboveBar = 268;
 void FitDialog(HWND dialog, UINT dpi);
 
 // Grows or shrinks a window so that its client area gets taller by deltaHeight.
-void GrowClientHeight(HWND window, int deltaHeight, UINT dpi);
-
-// The window size around a client area of that size at dpi.
-SIZE WindowSizeFor(HWND window, SIZE client, UINT dpi);
+void GrowClientHeight(HWND window, int deltaHeight);
 
 }  // namespace HandheldScreen

@@ -170,7 +170,7 @@ void CMenuBar::Reposition()
     if (height != m_heightGiven) {
         int grow = height - m_heightGiven;
         m_heightGiven = height;
-        HandheldScreen::GrowClientHeight(::GetParent(m_hWnd), grow, m_dpi);
+        HandheldScreen::GrowClientHeight(::GetParent(m_hWnd), grow);
         SendMessage(TB_AUTOSIZE);
     }
     PlaceToolButtonsAtTheRight();
