@@ -25,6 +25,8 @@ public:
     int Height() const { return bottom - top; }
     void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
     bool IsRectEmpty() const { return ::IsRectEmpty(this) != FALSE; }
+    bool operator==(const RECT& other) const { return ::EqualRect(this, &other) != FALSE; }
+    bool operator!=(const RECT& other) const { return !(*this == other); }
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
 };

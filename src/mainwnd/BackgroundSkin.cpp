@@ -3,9 +3,22 @@
 #include "../framework/ImageScale.h"
 #include "../res/resource.h"
 
+#include <iterator>
 #include <utility>
 
 namespace {
+
+constexpr int kBrushedControls[] = {IDC_LIST, IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL};
+
+CRect PlaceOf(CWnd& parent, int id)
+{
+    CRect place;
+    if (HWND control = ::GetDlgItem(parent.m_hWnd, id)) {
+        ::GetWindowRect(control, &place);
+        parent.ScreenToClient(&place);
+    }
+    return place;
+}
 
 // A pattern brush holding the piece of the bitmap that lies under a control, so
 // that the control, filling from its own corner, continues the picture around it.
@@ -52,6 +65,14 @@ void CBackgroundSkin::MakeBrushes(CWnd& dialog)
         CClientDC dc(dialog.m_hWnd);
         WidenTo(dc, client.Width());
     }
+    // Made again only when a control or the picture has changed.
+    std::array<CRect, std::size(kBrushedControls)> places;
+    for (size_t i = 0; i < places.size(); ++i)
+        places[i] = PlaceOf(dialog, kBrushedControls[i]);
+    if (places == m_brushedPlaces && m_picture.GetSafeHandle() == m_brushedPicture)
+        return;
+    m_brushedPlaces = places;
+    m_brushedPicture = m_picture.GetSafeHandle();
     m_listBrush = MakeControlBrush(dialog, IDC_LIST, m_picture);
     m_itemLabelBrush = MakeControlBrush(dialog, IDC_ITEM_LABEL, m_picture);
     m_locationLabelBrush = MakeControlBrush(dialog, IDC_LOCATION_LABEL, m_picture);

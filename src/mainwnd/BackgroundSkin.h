@@ -5,6 +5,8 @@
 #include "../framework/Gdi.h"
 #include "../framework/Wnd.h"
 
+#include <array>
+
 class CBackgroundSkin {
 public:
     // Loads the picture drawn for dpi.
@@ -30,4 +32,7 @@ private:
     CBrush m_itemLabelBrush;
     CBrush m_locationLabelBrush;
     CBrush m_priceLabelBrush;
+    // Where the controls stood, and the picture, when the brushes were made.
+    std::array<CRect, 4> m_brushedPlaces = {};
+    HGDIOBJ m_brushedPicture = nullptr;
 };

@@ -115,6 +115,7 @@ BOOL CShoppingDlg::OnInitDialog()
 
     m_storeTimer.SetWindow(m_hWnd);
     RestoreSystemList();
+    m_started = true;
     LayOut();
     RestoreWindowPlace(m_hWnd, m_dpi, m_list);
     m_handedFiles.Accept(m_systemList.Path());
@@ -173,7 +174,9 @@ void CShoppingDlg::ReportFailure(const CFailure& failure)
 void CShoppingDlg::OnSize(UINT, int, int)
 {
     Default();
-    LayOut();
+    // While the window starts, its size changes step by step; it is laid out once it stands.
+    if (m_started)
+        LayOut();
 }
 
 int CShoppingDlg::LabelTextHeight() const

@@ -82,6 +82,7 @@ private:
     bool m_headersShown = true;
     // The DPI the window is drawn at, and the controls' font as the template made it
     // at the DPI it started at; at another DPI the controls get that font scaled.
+    bool m_started = false;
     UINT m_dpi = 96;
     UINT m_startDpi = 96;
     LOGFONTW m_startFont = {};

@@ -109,7 +109,4 @@ inline void PrintTo(const CRect& rect, std::ostream* out)
 {
     *out << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom << ")";
 }
-inline bool operator==(const CRect& a, const CRect& b)
-{
-    return ::EqualRect(&a, &b) != FALSE;
-}
+
