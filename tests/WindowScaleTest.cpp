@@ -23,6 +23,17 @@ const std::map<int, RECT> kHandheldPlaces = {
     {IDC_PRICE_LABEL, {123, 39, 156, 53}},   {IDC_PRICE, {158, 33, 235, 58}},
 };
 
+// How wide text stands in control's font: its ink, for the last character's advance
+// may run past it.
+int InkWidth(HWND control, const std::wstring& text)
+{
+    CClientDC dc(control);
+    CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    ABC last = {};
+    ::GetCharABCWidthsW(dc, text.back(), text.back(), &last);
+    return dc.GetTextExtent(text.c_str(), static_cast<int>(text.size())).cx - std::max(0, last.abcC);
+}
+
 // What a test compares of the window's shape.
 struct Shape {
     std::map<int, CRect> places;  // the controls and the bar, in client coordinates
@@ -143,18 +154,13 @@ TEST_F(WindowScale, EveryControlHasItsPlaceAndTextAtThisDpi)
             EXPECT_FALSE(::IntersectRect(&overlap, &a->second, &b->second)) << a->first << " overlaps " << b->first;
         }
     }
-    // Each label's text in the label's font fits its width and height: the ink, for
-    // a last character's advance may run past it.
+    // Each label's text in the label's font fits its width and height.
     for (int id : {IDC_ITEM_LABEL, IDC_LOCATION_LABEL, IDC_PRICE_LABEL}) {
         CClientDC dc(Control(id));
         CSelectedObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(Control(id), WM_GETFONT, 0, 0)));
-        const std::wstring words = FieldText(id);
-        ABC last = {};
-        ::GetCharABCWidthsW(dc, words.back(), words.back(), &last);
         TEXTMETRICW metrics = {};
         ::GetTextMetricsW(dc, &metrics);
-        const int ink = dc.GetTextExtent(words.c_str(), static_cast<int>(words.size())).cx - std::max(0, last.abcC);
-        EXPECT_LE(ink, Place(Control(id)).Width()) << "label " << id;
+        EXPECT_LE(InkWidth(Control(id), FieldText(id)), Place(Control(id)).Width()) << "label " << id;
         EXPECT_LE(metrics.tmHeight, Place(Control(id)).Height()) << "label " << id;
     }
     // The bar's Menu and Options buttons hold their words.
@@ -266,6 +272,52 @@ TEST_F(WindowScale, ADpiChangeLaysOutAsAStartAtThatDpiAndBack)
     ExpectHandheldShape(other);
     MoveToDpi(other, dpi);
     EXPECT_TRUE(ShapeNow() == start) << "back at " << dpi << " DPI as it started";
+}
+
+// The boxes the window opens stand on its monitor, drawn at its DPI, their words whole.
+struct BoxSeen {
+    HMONITOR monitor = nullptr;
+    int clientWidth = 0;
+    int widestOverflow = 1;  // of a static text's ink past its control
+};
+BoxSeen g_about;
+BoxSeen g_editor;
+
+void LookAndClose(const wchar_t* caption, BoxSeen& seen)
+{
+    HWND box = FindTopLevelWindow(caption);
+    ASSERT_NE(box, nullptr) << "no box " << Narrow(caption);
+    seen.monitor = ::MonitorFromWindow(box, MONITOR_DEFAULTTONULL);
+    CRect client;
+    ::GetClientRect(box, &client);
+    seen.clientWidth = client.Width();
+    seen.widestOverflow = -1000;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = L"";
+        wchar_t words[128] = L"";
+        ::GetClassNameW(child, className, 16);
+        if (lstrcmpiW(className, L"Static") != 0 || ::GetWindowTextW(child, words, 128) == 0)
+            continue;
+        CRect place;
+        ::GetClientRect(child, &place);
+        seen.widestOverflow = std::max(seen.widestOverflow, InkWidth(child, words) - place.Width());
+    }
+    ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(WindowScale, TheAboutBoxAndTheFontEditorOpenOnTheWindowsMonitorAtItsDpi)
+{
+    WhenModalLoopRuns([] { LookAndClose(L"About Gromble", g_about); });
+    SendCommand(ID_HELP_ABOUT);
+    WhenModalLoopRuns([] { LookAndClose(L"Gromble List Font Editor", g_editor); });
+    SendCommand(ID_OPTIONS_LIST_FONT);
+
+    HMONITOR monitor = ::MonitorFromWindow(Window(), MONITOR_DEFAULTTONULL);
+    EXPECT_EQ(g_about.monitor, monitor);
+    EXPECT_EQ(g_editor.monitor, monitor);
+    EXPECT_EQ(g_about.clientWidth, ScaleToDpi(240, Dpi())) << "the About box fills the handheld's screen";
+    EXPECT_LE(g_about.widestOverflow, 0) << "the About box's words are whole";
+    EXPECT_LE(g_editor.widestOverflow, 0) << "the font editor's words are whole";
 }
 
 }  // namespace
