@@ -54,9 +54,9 @@ protected:
     }
     // Shows what the start has to tell, and nothing else: painting a hundred starts
     // would take seconds.
-    void TakeStartNotice()
+    void TakeFileNotice()
     {
-        const UINT notice = WM_SHOW_START_NOTICE;
+        const UINT notice = WM_SHOW_FILE_NOTICE;
         MSG msg;
         while (::PeekMessageW(&msg, Window(), notice, notice, PM_REMOVE))
             ::DispatchMessageW(&msg);
@@ -68,7 +68,7 @@ protected:
         const size_t told = m_prompts->Questions().size();
         m_prompts->Answer(IDOK);
         StartFrom(bytes);
-        TakeStartNotice();
+        TakeFileNotice();
         ASSERT_EQ(m_prompts->Questions().size(), told + 1) << "no Warning at the start";
         const std::wstring& notice = m_prompts->Questions().back().text;
         EXPECT_NE(notice.find(L"\n" + File() + L"\n"), std::wstring::npos) << Narrow(notice);
@@ -167,7 +167,7 @@ TEST_F(SystemList, ADamagedFileStillStarts)
         SCOPED_TRACE(c.what);
         if (c.items == 1 && c.file.find('\r') != std::string::npos) {
             StartFrom(c.file);
-            TakeStartNotice();  // whole: nothing to tell
+            TakeFileNotice();  // whole: nothing to tell
         } else {
             StartFromDamaged(c.file);
         }
@@ -183,7 +183,7 @@ TEST_F(SystemList, ADamagedFileStillStarts)
         SCOPED_TRACE("file cut after " + std::to_string(length) + " bytes");
         if (length > faceStart) {
             StartFrom(whole.substr(0, length));
-            TakeStartNotice();
+            TakeFileNotice();
         } else {
             StartFromDamaged(whole.substr(0, length));
         }

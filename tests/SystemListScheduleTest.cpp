@@ -110,6 +110,110 @@ TEST_F(SystemListSchedule, AStoreThatFailsIsTriedAgainUntilTheListLandsWithoutAW
     EXPECT_TRUE(m_prompts.Questions().empty());
 }
 
+// Another machine's write as a synchronising service makes it: the whole file under a
+// temporary name, then renamed over the old one.
+void WriteAsSyncService(const std::wstring& path, const std::string& bytes)
+{
+    WriteBytes(path + L".syncing", bytes);
+    ASSERT_TRUE(::MoveFileExW((path + L".syncing").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING));
+}
+
+const char kMilk[] = "3\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n";
+
+class SharedSystemList : public SystemListSchedule {
+protected:
+    std::wstring Names() const
+    {
+        std::wstring names;
+        for (int row = 0; row < m_list.ItemCount(); ++row)
+            names += (row ? L" " : L"") + m_list.Text(row, ColumnName).str();
+        return names;
+    }
+};
+
+TEST_F(SharedSystemList, AFileWrittenElsewhereIsTakenAsItIsOrMergedWithTheChangesWaitingHere)
+{
+    WriteBytes(File(), kMilk);
+    m_schedule.Restore();
+    m_schedule.LookAtFile();
+    EXPECT_EQ(Names(), L"Milk") << "nothing changed";
+
+    WriteAsSyncService(File(), "4\n1\nBread\n2\nMarket\n2\n1\nMilk\n2\nMarket\n3\n0\n12 0 0 0 1\nVerdana\n");
+    m_schedule.LookAtFile();
+    EXPECT_EQ(Names(), L"Bread Milk");
+    EXPECT_EQ(m_list.Text(m_list.RowCount() - 1, ColumnPrice).str(), L"5");
+    EXPECT_EQ(m_schedule.Font().face, L"Verdana") << "the font is the later write's";
+    EXPECT_FALSE(m_timer.Running()) << "the file's list is no change to store";
+
+    m_list.AddItem(Item(L"Tea", L"1"));
+    m_list.RemoveItem(2);  // Milk
+    WriteAsSyncService(File(), "5\n1\nEggs\n2\nMarket\n4\n1\nBread\n2\nMarket\n2\n1\nMilk\n2\nMarket\n3\n0\n"
+                               "12 0 0 0 1\nVerdana\n");
+    m_schedule.LookAtFile();
+    EXPECT_EQ(Names(), L"Eggs Tea Bread");
+    EXPECT_TRUE(TickUntil([&] { return !m_timer.Running(); }));
+    EXPECT_EQ(ReadBytes(File()), "5\n1\nEggs\n2\nMarket\n4\n1\nTea\n2\nMarket\n1\n1\nBread\n2\nMarket\n2\n0\n"
+                                 "12 0 0 0 1\nVerdana\n");
+}
+
+// Two machines start on an empty list; each adds an item; the other's store comes
+// first. Neither store writes over the other's item.
+TEST_F(SharedSystemList, AStoreFirstTakesInWhatAnotherMachineWroteSinceTheLastLook)
+{
+    m_schedule.Restore();
+    m_list.AddItem(Item(L"Apples", L"1"));
+    WriteBytes(File(), "3\n1\nBread\n2\nMarket\n2\n0\n10 0 0 0 1\nTahoma\n");
+    EXPECT_TRUE(TickUntil([&] { return !m_timer.Running(); }));
+    EXPECT_EQ(Names(), L"Apples Bread");
+    EXPECT_EQ(ReadBytes(File()), "4\n1\nApples\n2\nMarket\n1\n1\nBread\n2\nMarket\n2\n0\n10 0 0 0 1\nTahoma\n");
+
+    WriteBytes(File(), "3\n1\nApples\n2\nMarket\n1\n0\n10 0 0 0 1\nTahoma\n");
+    m_list.AddItem(Item(L"Tea", L"1"));
+    m_schedule.StoreAtClose();
+    EXPECT_EQ(ReadBytes(File()), "4\n1\nTea\n2\nMarket\n1\n1\nApples\n2\nMarket\n1\n0\n10 0 0 0 1\nTahoma\n")
+        << "the close as well: Bread was deleted elsewhere";
+}
+
+TEST_F(SharedSystemList, AConflictCopyIsMergedInAndKeptUnderAnotherName)
+{
+    WriteBytes(File(), kMilk);
+    const std::wstring copy = m_folder.File(L"GRSystemList.sync-conflict-20261211-093000-LAPTOP.grl");
+    WriteBytes(copy, "4\n1\nSalt\n1\nShop\n1\n1\nMilk\n2\nMarket\n3\n0\n10 0 0 0 1\nTahoma\n");
+    m_schedule.Restore();
+    EXPECT_EQ(Names(), L"Salt Milk") << "at the start";
+    EXPECT_EQ(ReadBytes(copy + L".merged").substr(0, 2), "4\n");
+
+    WriteBytes(m_folder.File(L"GRSystemList (Ann's conflicted copy 2026-12-11).grl"),
+               "3\n1\nRice\n1\nShop\n2\n0\n10 0 0 0 1\nTahoma\n");
+    WriteBytes(m_folder.File(L"GRSystemList-KITCHEN.grl"), "3\n1\nBad");  // not whole: left alone
+    m_schedule.LookAtFile();
+    EXPECT_EQ(Names(), L"Rice Salt Milk") << "while it runs";
+    EXPECT_EQ(FolderEntries(m_folder.Path()),
+              (std::vector<std::wstring>{L"GRSystemList (Ann's conflicted copy 2026-12-11).grl.merged",
+                                         L"GRSystemList-KITCHEN.grl", L"GRSystemList.grl",
+                                         L"GRSystemList.sync-conflict-20261211-093000-LAPTOP.grl.merged"}));
+    EXPECT_TRUE(m_timer.Running()) << "what came in is stored";
+}
+
+TEST_F(SharedSystemList, AFileLeftDamagedElsewhereIsNeverMergedButKeptAndWrittenOver)
+{
+    WriteBytes(File(), kMilk);
+    m_schedule.Restore();
+    const std::string damaged = "4\n1\nBread\n2\nMar";
+    WriteBytes(File(), damaged);
+    m_schedule.LookAtFile();
+    EXPECT_FALSE(m_schedule.HasFileNotice()) << "it may be halfway through being written";
+    ::Sleep(1100);
+    m_schedule.LookAtFile();
+    EXPECT_EQ(Names(), L"Milk");
+    ASSERT_TRUE(m_schedule.HasFileNotice());
+    const std::wstring notice = m_schedule.TakeFileNotice().str();
+    EXPECT_NE(notice.find(L"kept as\n" + File() + L".bak"), std::wstring::npos) << Narrow(notice);
+    EXPECT_EQ(ReadBytes(File() + L".bak"), damaged);
+    EXPECT_TRUE(TickUntil([&] { return ReadBytes(File()) == kMilk; }));
+    EXPECT_TRUE(m_prompts.Questions().empty());
+}
+
 TEST(WorkerThread, HandsBackWhatItsJobThrewOnceItHasEnded)
 {
     CWorkerThread worker;

@@ -63,10 +63,44 @@ CSystemListDisk::Found CSystemListDisk::Restore(const std::wstring& path, CItemR
                                                     ListFontSettings& settings)
 {
     m_path = path;
+    m_seen = StampOf(m_path);
     const Found found = Read(items, settings);
     if (found == Found::Damaged || found == Found::Unreadable)
         Keep();
     return found;
+}
+
+CSystemListDisk::Stamp CSystemListDisk::StampOf(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return Stamp();
+    const auto wide = [](DWORD high, DWORD low) { return (static_cast<ULONGLONG>(high) << 32) | low; };
+    return {true, wide(data.nFileSizeHigh, data.nFileSizeLow),
+            wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
+bool CSystemListDisk::ChangedSinceSeen() const
+{
+    return !LeavesFileAlone() && !m_path.empty() && !(StampOf(m_path) == m_seen);
+}
+
+CSystemListDisk::Found CSystemListDisk::ReadAgain(CItemRows& items, ListFontSettings& settings)
+{
+    const Stamp before = StampOf(m_path);
+    Found found = Read(items, settings);
+    // Written meanwhile: what was read may be half of it.
+    if (found == Found::Whole && !(StampOf(m_path) == before))
+        found = Found::Damaged;
+    if (found == Found::Whole || found == Found::Nothing)
+        m_seen = before;
+    return found;
+}
+
+void CSystemListDisk::KeepDamaged()
+{
+    Keep();
+    m_seen = StampOf(m_path);
 }
 
 CSystemListDisk::Found CSystemListDisk::Read(CItemRows& items, ListFontSettings& settings)
@@ -109,12 +143,55 @@ void CSystemListDisk::Keep()
         m_elsewhere.push_back(FreeName(temporary + parts.stem + L".new", parts.extension));
 }
 
-std::wstring CSystemListDisk::Store(const CItemRows& items, const ListFontSettings& font) const
+std::wstring CSystemListDisk::Store(const CItemRows& items, const ListFontSettings& font)
 {
     const std::vector<std::wstring> places = m_elsewhere.empty() ? std::vector<std::wstring>{m_path} : m_elsewhere;
     for (const std::wstring& place : places) {
-        if (WriteWholeFile(place.c_str(), [&](std::FILE* stream) { return WriteSystemList(stream, items, font); }))
+        if (WriteWholeFile(place.c_str(), [&](std::FILE* stream) { return WriteSystemList(stream, items, font); })) {
+            if (place == m_path)
+                m_seen = StampOf(m_path);
             return place;
+        }
     }
     return std::wstring();
+}
+
+std::vector<std::wstring> CSystemListDisk::ConflictCopies() const
+{
+    std::vector<std::wstring> copies;
+    if (m_path.empty() || LeavesFileAlone())
+        return copies;
+    const PathParts parts = SplitPath(m_path);
+    // Every name of the three kinds begins with the stem and ends with the extension.
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = ::FindFirstFileW((parts.folder + parts.stem + L"*" + parts.extension).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return copies;
+    do {
+        const std::wstring name = found.cFileName;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || name.size() <= parts.stem.size() + parts.extension.size() ||
+            name.compare(name.size() - parts.extension.size(), parts.extension.size(), parts.extension) != 0)
+            continue;
+        const std::wstring between = name.substr(parts.stem.size(), name.size() - parts.stem.size() - parts.extension.size());
+        const bool syncConflict = between.rfind(L".sync-conflict-", 0) == 0;
+        const bool conflictedCopy = between.rfind(L" (", 0) == 0 && between.back() == L')' &&
+                                    between.find(L"conflicted copy") != std::wstring::npos;
+        const bool machineCopy = between.size() > 1 && between[0] == L'-';
+        if (syncConflict || conflictedCopy || machineCopy)
+            copies.push_back(parts.folder + name);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return copies;
+}
+
+bool CSystemListDisk::ReadCopy(const std::wstring& path, CItemRows& items)
+{
+    CFileStream file;
+    ListFontSettings ignored = StartupListFontSettings();
+    return file.Open(path.c_str(), L"rb") && ReadSystemList(file.Get(), items, ignored) == SystemListRead::Whole;
+}
+
+bool CSystemListDisk::SetMerged(const std::wstring& path)
+{
+    return ::MoveFileExW(path.c_str(), FreeName(path, L".merged").c_str(), 0) != FALSE;
 }

@@ -8,6 +8,8 @@
 #include "../font/ListFontSettings.h"
 #include "../list/ItemRows.h"
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -32,9 +34,44 @@ public:
 
     // Writes the list and its font whole into the first place that takes them, or
     // changes nothing on the disk; returns the file written, empty when none was.
-    std::wstring Store(const CItemRows& items, const ListFontSettings& font) const;
+    // The file written is seen as it is now.
+    std::wstring Store(const CItemRows& items, const ListFontSettings& font);
+
+    // The file has changed since it was last read or written here: another program
+    // or another machine wrote it. A few calls to the file system. Never while the
+    // stores go elsewhere.
+    bool ChangedSinceSeen() const;
+    // Reads the file as it is now into items, filled from empty, and settings, which
+    // come in with their start-up values. Whole only when it was whole and did not
+    // change while it was read; then it is seen as it is.
+    Found ReadAgain(CItemRows& items, ListFontSettings& settings);
+
+    // The file, read again, stays damaged: it is kept as at the start, and the stores
+    // write over it (or go elsewhere when it could not be kept).
+    void KeepDamaged();
+
+    // The copies that synchronising services leave beside the file when they could not
+    // reconcile two writes: GRSystemList.sync-conflict-<date>-<device>.grl,
+    // "GRSystemList (<machine>'s conflicted copy <date>).grl", GRSystemList-<machine>.grl.
+    std::vector<std::wstring> ConflictCopies() const;
+    // Reads a copy whole into items, filled from empty; false when it is not whole.
+    static bool ReadCopy(const std::wstring& path, CItemRows& items);
+    // The copy, merged, is kept with ".merged" added to its name, never deleted.
+    static bool SetMerged(const std::wstring& path);
 
 private:
+    // What the file was when it was last read or written here.
+    struct Stamp {
+        bool exists = false;
+        ULONGLONG size = 0;
+        ULONGLONG written = 0;
+        bool operator==(const Stamp& other) const
+        {
+            return exists == other.exists && size == other.size && written == other.written;
+        }
+    };
+    static Stamp StampOf(const std::wstring& path);
+
     Found Read(CItemRows& items, ListFontSettings& settings);
     void Keep();
 
@@ -43,4 +80,5 @@ private:
     std::wstring m_keptAs;
     // Where the stores go instead of over a file that could not be kept.
     std::vector<std::wstring> m_elsewhere;
+    Stamp m_seen;
 };

@@ -1,6 +1,7 @@
 #include "Prompts.h"
 
 #include "FileDialog.h"
+#include "FolderPickerDialog.h"
 
 namespace {
 
@@ -20,6 +21,11 @@ int CPrompts::MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption
 }
 
 INT_PTR CPrompts::ChooseFile(CFileDialog& dialog)
+{
+    return dialog.RunPlatformDialog();
+}
+
+INT_PTR CPrompts::ChooseFolder(CFolderPickerDialog& dialog)
 {
     return dialog.RunPlatformDialog();
 }

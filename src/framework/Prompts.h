@@ -5,6 +5,7 @@
 #include <windows.h>
 
 class CFileDialog;
+class CFolderPickerDialog;
 
 class CPrompts {
 public:
@@ -13,6 +14,8 @@ public:
     virtual int MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
     // Shows the file dialog; IDOK once a path is chosen.
     virtual INT_PTR ChooseFile(CFileDialog& dialog);
+    // Shows the folder dialog; IDOK once a folder is chosen.
+    virtual INT_PTR ChooseFolder(CFolderPickerDialog& dialog);
 };
 
 // The prompts in force: the platform's own unless another is installed.

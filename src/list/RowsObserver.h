@@ -3,6 +3,8 @@
 // it edits, and the system list is stored a few seconds later.
 #pragma once
 
+#include <vector>
+
 class CRowsObserver {
 public:
     virtual void OnRowsInserted(int first, int count) = 0;
@@ -13,6 +15,14 @@ public:
     virtual void OnRowsChanged(int first, int count) = 0;
     // Every row was replaced at once.
     virtual void OnRowsReplaced() = 0;
+    // Every row was replaced at once by rows among which the old ones stand again:
+    // whereRowsWent holds, for each old item row, its index now, or -1 when it went.
+    // Whoever follows no row takes it as any replacement.
+    virtual void OnRowsRemapped(const std::vector<int>& whereRowsWent)
+    {
+        (void)whereRowsWent;
+        OnRowsReplaced();
+    }
 
 protected:
     ~CRowsObserver() = default;

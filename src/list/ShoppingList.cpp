@@ -218,13 +218,26 @@ void CShoppingList::ClearItems()
 
 void CShoppingList::ReplaceItems(CItemRows items)
 {
-    m_total.Reset();
+    TakeItems(std::move(items));
+    TellReplaced();
+}
+
+void CShoppingList::ReplaceItems(CItemRows items, const std::vector<int>& whereRowsWent)
+{
+    TakeItems(std::move(items));
+    for (CRowsObserver* observer : m_observers)
+        observer->OnRowsRemapped(whereRowsWent);
+}
+
+void CShoppingList::TakeItems(CItemRows items)
+{
+    CRunningTotal total;
     for (int row = 0; row < items.Count(); ++row)
-        m_total.Add(items.TextView(row, ColumnPrice));
+        total.Add(items.TextView(row, ColumnPrice));
+    m_total = total;
     m_items = std::move(items);
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
-    TellReplaced();
 }
 
 void CShoppingList::InsertItemsAhead(const CItemRows& items)

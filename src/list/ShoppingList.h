@@ -66,11 +66,16 @@ public:
     void ClearItems();
     // Open: the list holds items instead of its own.
     void ReplaceItems(CItemRows items);
+    // The same where the old item rows stand among items: whereRowsWent holds, for
+    // each, its index in items, or -1 when it is not there.
+    void ReplaceItems(CItemRows items, const std::vector<int>& whereRowsWent);
     // Attach and the start: items come first, in their order, above the rows there.
     void InsertItemsAhead(const CItemRows& items);
 
 private:
     void SetMark(int row, ItemMark mark);
+    // The items and their total, the closing rows as first inserted; no one told yet.
+    void TakeItems(CItemRows items);
     int MoveItem(int from, int to);
     int SeparatorRow() const { return ItemCount(); }
     int TotalRow() const { return ItemCount() + 1; }

@@ -166,6 +166,27 @@ void CItemListCtrl::OnRowsReplaced()
     SetRowCount(-1, -1, 0);
 }
 
+void CItemListCtrl::OnRowsRemapped(const std::vector<int>& whereRowsWent)
+{
+    const int oldItems = static_cast<int>(whereRowsWent.size());
+    const int newItems = m_shoppingList != nullptr ? m_shoppingList->ItemCount() : 0;
+    // A closing row keeps its place among the closing rows.
+    auto follow = [&](int row) {
+        if (row < 0)
+            return -1;
+        return row < oldItems ? whereRowsWent[static_cast<size_t>(row)] : row - oldItems + newItems;
+    };
+    // The first row shown that is still there stays the first shown.
+    const int top = GetTopIndex();
+    int newTop = -1;
+    for (int row = top; row < oldItems + ClosingRowCount && newTop < 0; ++row)
+        newTop = follow(row);
+    SetRowCount(follow(GetNextItem(-1, LVNI_FOCUSED)), follow(m_selection), 0);
+    CRect first;
+    if (newTop >= 0 && GetItemRect(0, &first, LVIR_BOUNDS))
+        Scroll(0, (newTop - GetTopIndex()) * first.Height());
+}
+
 void CItemListCtrl::InvalidateFrom(int row)
 {
     CRect client;

@@ -116,6 +116,8 @@ private:
     void OnRowMoved(int from, int to) override;
     void OnRowsChanged(int first, int count) override;
     void OnRowsReplaced() override;
+    // The focus, the selection and the top row shown stay with their rows.
+    void OnRowsRemapped(const std::vector<int>& whereRowsWent) override;
     // The count of the rows, with the focus and the selection put on these rows and
     // every row from firstMoved on drawn again.
     void SetRowCount(int focused, int selected, int firstMoved);

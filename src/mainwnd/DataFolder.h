@@ -1,12 +1,15 @@
-// Where the system list file lies: the data folder that the installer records, or
-// else the folder that is current at start-up.
+// Where the system list file lies: the data folder that the user chose, else the one
+// that the installer records, else the folder that is current at start-up.
 #pragma once
 
 #include "../framework/String.h"
 
-// HKLM\Software\Gromble, value DataFolder (environment variables expanded); empty
-// when the value is not there.
+// Software\Gromble, value DataFolder (environment variables expanded), of the user
+// (HKCU, the user's choice) or else of the machine (HKLM, the installer's); empty when
+// neither is there.
 CString RecordedDataFolder();
+// Keeps folder as the user's choice.
+bool KeepDataFolder(const CString& folder);
 
 // The full path of the file called name in the recorded data folder, which is made
 // when it is missing; without one, in the current folder.

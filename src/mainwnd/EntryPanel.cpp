@@ -120,6 +120,16 @@ void CEntryPanel::OnRowMoved(int from, int to)
         ++m_editedRow;
 }
 
+void CEntryPanel::OnRowsRemapped(const std::vector<int>& whereRowsWent)
+{
+    if (!m_editMode)
+        return;
+    const bool known = m_editedRow >= 0 && m_editedRow < static_cast<int>(whereRowsWent.size());
+    m_editedRow = known ? whereRowsWent[static_cast<size_t>(m_editedRow)] : -1;
+    if (m_editedRow < 0)
+        SetEditMode(false);
+}
+
 void CEntryPanel::OnRowsReplaced()
 {
     if (m_editMode)

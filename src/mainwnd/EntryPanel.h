@@ -42,6 +42,7 @@ private:
     void OnRowMoved(int from, int to) override;
     void OnRowsChanged(int, int) override {}
     void OnRowsReplaced() override;
+    void OnRowsRemapped(const std::vector<int>& whereRowsWent) override;
 
     CShoppingList& m_shoppingList;
     CIconButton m_btnAdd;

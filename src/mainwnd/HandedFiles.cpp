@@ -1,5 +1,6 @@
 #include "HandedFiles.h"
 
+#include "OpenBoxes.h"
 #include "RunningInstance.h"
 #include "Warnings.h"
 #include "WindowMessages.h"
@@ -7,17 +8,6 @@
 #include <shellapi.h>
 
 #include <vector>
-
-namespace {
-
-bool MenuIsOpen()
-{
-    GUITHREADINFO thread = {};
-    thread.cbSize = sizeof(thread);
-    return ::GetGUIThreadInfo(::GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE) != 0;
-}
-
-}  // namespace
 
 CHandedFiles::CHandedFiles(CWnd& window, const CShoppingList& list, CListFileCommands& files)
     : m_window(window), m_shoppingList(list), m_files(files)
@@ -70,7 +60,7 @@ LRESULT CHandedFiles::OnDropFiles(WPARAM drop, LPARAM)
 
 LRESULT CHandedFiles::OnOpenHandedFile(WPARAM, LPARAM)
 {
-    if (m_handedFile.IsEmpty() || !m_window.IsWindowEnabled() || MenuIsOpen())
+    if (m_handedFile.IsEmpty() || BoxOrMenuIsOpen(m_window.m_hWnd))
         return 0;
     const CString listFile = m_handedFile;
     m_handedFile.Empty();

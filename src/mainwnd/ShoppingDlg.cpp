@@ -2,11 +2,14 @@
 
 #include "../font/FontEditorDlg.h"
 #include "../framework/Dpi.h"
+#include "../framework/FolderPickerDialog.h"
 #include "../framework/ImageScale.h"
 #include "../listview/BulkRowChange.h"
 #include "../res/resource.h"
 #include "AboutDlg.h"
+#include "DataFolder.h"
 #include "HelpPage.h"
+#include "OpenBoxes.h"
 #include "RunningInstance.h"
 #include "Warnings.h"
 #include "WindowLayout.h"
@@ -17,6 +20,9 @@
 #include <utility>
 
 namespace {
+
+// A shared folder may send no notice when another machine writes the file.
+constexpr UINT kLookAtFileEvery = 1500;
 
 // The children of the window that the layout places, the list last.
 constexpr int kPlacedControls[] = {IDC_ITEM_LABEL, IDC_ITEM,     IDC_QT,    IDC_ADD, IDC_LOCATION_LABEL,
@@ -57,7 +63,9 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND_FOR(ID_EXPORT_TEXT, m_files, OnExportText)
     ON_COMMAND_FOR(ID_EXPORT_HTML, m_files, OnExportHtml)
     // The system list file: here, carried out by CSystemListSchedule
-    ON_MESSAGE(WM_SHOW_START_NOTICE, OnShowStartNotice)
+    ON_COMMAND(ID_OPTIONS_DATA_FOLDER, OnDataFolder)
+    ON_MESSAGE(WM_SHOW_FILE_NOTICE, OnShowFileNotice)
+    ON_MESSAGE(WM_DATA_FOLDER_CHANGED, OnDataFolderChanged)
     ON_MESSAGE(WM_TIMER, OnTimer)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     // List files handed to the window: CHandedFiles
@@ -115,6 +123,7 @@ BOOL CShoppingDlg::OnInitDialog()
 
     m_storeTimer.SetWindow(m_hWnd);
     RestoreSystemList();
+    WatchDataFolder();
     m_started = true;
     LayOut();
     RestoreWindowPlace(m_hWnd, m_dpi, m_list);
@@ -132,14 +141,16 @@ void CShoppingDlg::RestoreSystemList()
         font = m_systemList.Restore();
     }
     m_list.SetListFont(font);
-    if (m_systemList.HasStartNotice())
-        PostMessage(WM_SHOW_START_NOTICE);
+    if (m_systemList.HasFileNotice())
+        PostMessage(WM_SHOW_FILE_NOTICE);
 }
 
 BOOL CShoppingDlg::DestroyWindow()
 {
     // A later start waits for this one to end rather than hand it a file now.
     CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.Path());
+    m_folderWatch.Stop();
+    m_lookTimer.Stop();
     SaveWindowPlace(m_hWnd, m_dpi, m_list);
     const CString notice = m_systemList.StoreAtClose();
     try {
@@ -363,9 +374,9 @@ void CShoppingDlg::OnEdit()
     m_entry.Edit(m_list.SelectedRow());
 }
 
-LRESULT CShoppingDlg::OnShowStartNotice(WPARAM, LPARAM)
+LRESULT CShoppingDlg::OnShowFileNotice(WPARAM, LPARAM)
 {
-    const CString notice = m_systemList.TakeStartNotice();
+    const CString notice = m_systemList.TakeFileNotice();
     if (!notice.IsEmpty())
         ShowWarning(m_hWnd, notice);
     return 0;
@@ -373,11 +384,72 @@ LRESULT CShoppingDlg::OnShowStartNotice(WPARAM, LPARAM)
 
 LRESULT CShoppingDlg::OnTimer(WPARAM timer, LPARAM)
 {
-    if (timer == m_storeTimer.Id())
+    if (timer == m_storeTimer.Id()) {
+        // A store first takes in what another machine wrote, which must wait while a
+        // question is open about the rows as they are; the timer comes again.
+        if (BoxOrMenuIsOpen(m_hWnd))
+            return 0;
         m_systemList.OnTimer();
-    else
+        FollowStoredFont();
+        if (m_systemList.HasFileNotice())
+            PostMessage(WM_SHOW_FILE_NOTICE);
+    } else if (timer == m_lookTimer.Id()) {
+        LookAtFileWhenFree();
+    } else {
         Default();
+    }
     return 0;
+}
+
+void CShoppingDlg::OnDataFolder()
+{
+    CFolderPickerDialog picker(L"Choose the folder that keeps the list", this);
+    const std::wstring path = m_systemList.Path().str();
+    picker.SetFolderPath(CString(path.substr(0, path.find_last_of(L"\\/")).c_str()));
+    if (picker.DoModal() != IDOK)
+        return;
+    if (!KeepDataFolder(picker.GetFolderPath())) {
+        ShowWarning(m_hWnd, L"Gromble could not keep the data folder for you: the list stays where it is.");
+        return;
+    }
+    CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.Path());
+    m_systemList.MoveTo(CSystemListSchedule::SystemListPath().str());
+    CRunningInstance::MarkWindow(m_hWnd, m_systemList.Path());
+    WatchDataFolder();
+    if (m_systemList.HasFileNotice())
+        PostMessage(WM_SHOW_FILE_NOTICE);
+}
+
+void CShoppingDlg::WatchDataFolder()
+{
+    const std::wstring path = m_systemList.Path().str();
+    m_folderWatch.Start(path.substr(0, path.find_last_of(L"\\/") + 1), m_hWnd, WM_DATA_FOLDER_CHANGED);
+    m_lookTimer.SetWindow(m_hWnd);
+    m_lookTimer.Start(kLookAtFileEvery);
+}
+
+LRESULT CShoppingDlg::OnDataFolderChanged(WPARAM, LPARAM)
+{
+    LookAtFileWhenFree();
+    return 0;
+}
+
+void CShoppingDlg::LookAtFileWhenFree()
+{
+    if (BoxOrMenuIsOpen(m_hWnd))
+        return;
+    m_systemList.LookAtFile();
+    FollowStoredFont();
+    if (m_systemList.HasFileNotice())
+        PostMessage(WM_SHOW_FILE_NOTICE);
+}
+
+void CShoppingDlg::FollowStoredFont()
+{
+    if (m_systemList.Font() == m_list.GetListFontSettings())
+        return;
+    m_list.SetListFont(m_systemList.Font());
+    m_list.Invalidate();
 }
 
 // The process ends after this without a close.

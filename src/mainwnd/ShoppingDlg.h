@@ -4,6 +4,7 @@
 // message.
 #pragma once
 
+#include "../framework/FolderWatch.h"
 #include "../framework/ImageList.h"
 #include "../framework/Timer.h"
 #include "../list/ShoppingList.h"
@@ -65,7 +66,14 @@ private:
     void OnAddButton();
     void OnEdit();
     // The system list file
-    LRESULT OnShowStartNotice(WPARAM, LPARAM);
+    void OnDataFolder();
+    void WatchDataFolder();
+    // What another machine wrote, unless a box or a menu of the window is open.
+    void LookAtFileWhenFree();
+    // The list font that the system list file brought.
+    void FollowStoredFont();
+    LRESULT OnDataFolderChanged(WPARAM, LPARAM);
+    LRESULT OnShowFileNotice(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM timer, LPARAM);
     LRESULT OnEndSession(WPARAM ending, LPARAM);
 
@@ -89,7 +97,9 @@ private:
     CFont m_controlsFont;
 
     CWindowTimer m_storeTimer{TimerStoreAfterChange};
+    CWindowTimer m_lookTimer{TimerLookAtFile};
     CSystemListSchedule m_systemList;
+    CFolderWatch m_folderWatch;
     CListFileCommands m_files;
     CRowCommands m_rowCommands;
     CHandedFiles m_handedFiles;

@@ -1,6 +1,7 @@
 #include "SystemListSchedule.h"
 
 #include "../files/SystemListFormat.h"
+#include "../list/ListMerge.h"
 #include "DataFolder.h"
 
 #include <algorithm>
@@ -15,6 +16,9 @@ constexpr UINT kStoreDelay = 3000;
 // A store that fails again and again is tried again less and less often: each try
 // copies the rows, which holds up the window for a long list.
 constexpr UINT kLongestRetryDelay = 60000;
+// A file that another machine is writing is whole again within this time; one that
+// stays damaged longer is damaged.
+constexpr DWORD kHalfWrittenWait = 1000;
 
 }  // namespace
 
@@ -37,7 +41,8 @@ ListFontSettings CSystemListSchedule::Restore()
         CItemRows items;
         ListFontSettings font = StartupListFontSettings();
         const CSystemListDisk::Found found = m_disk.Restore(SystemListPath().str(), items, font);
-        m_startNotice = StartNotice(found);
+        m_fileNotice = StartNotice(found);
+        m_base = items;
         m_shoppingList.ReplaceItems(std::move(items));
         m_font = std::move(font);
     } catch (const std::exception&) {
@@ -46,6 +51,11 @@ ListFontSettings CSystemListSchedule::Restore()
     }
     m_shoppingList.AddObserver(this);
     m_restored = true;
+    try {
+        TakeInConflictCopies();
+    } catch (const std::exception&) {
+        // Out of memory: the copies stay for the next look.
+    }
     return m_font;
 }
 
@@ -60,25 +70,40 @@ CString CSystemListSchedule::StartNotice(CSystemListDisk::Found found) const
                L"\nis damaged: the list holds what could be read of it.\n";
     else
         return text;
-    if (m_disk.LeavesFileAlone())
-        return text + L"The file is left as it is: the list goes to another file, named when Gromble closes.";
-    return text + L"The file as it was is kept as\n" + m_disk.KeptAs().c_str();
+    return text + KeptFileNotice();
 }
 
-CString CSystemListSchedule::TakeStartNotice()
+CString CSystemListSchedule::DamagedFileNotice(CSystemListDisk::Found found) const
 {
-    return std::exchange(m_startNotice, CString());
+    const CString what = found == CSystemListDisk::Found::Unreadable
+                             ? CString(L"\ncannot be read since it was written elsewhere: ") + m_disk.Reason().c_str()
+                             : CString(L"\nwas written damaged elsewhere.");
+    return CString(L"The system list file\n") + m_disk.Path().c_str() + what +
+           L"\nThe list stays as it is here and is stored again.\n" + KeptFileNotice();
+}
+
+CString CSystemListSchedule::KeptFileNotice() const
+{
+    if (m_disk.LeavesFileAlone())
+        return L"The file is left as it is: the list goes to another file, named when Gromble closes.";
+    return CString(L"The file as it was is kept as\n") + m_disk.KeptAs().c_str();
+}
+
+CString CSystemListSchedule::TakeFileNotice()
+{
+    return std::exchange(m_fileNotice, CString());
 }
 
 void CSystemListSchedule::ListFontChanged(const ListFontSettings& font)
 {
     m_font = font;
+    m_fontChanged = true;
     StoreSoon();
 }
 
 void CSystemListSchedule::StoreSoon()
 {
-    if (!m_restored)
+    if (!m_restored || m_takingInFile)
         return;
     m_changed = true;
     m_timer.Start(kStoreDelay);
@@ -106,15 +131,16 @@ bool CSystemListSchedule::StartBackgroundStore()
     if (!m_restored || m_writer.IsBusy())
         return false;
     try {
-        const bool started = m_writer.Start([this, items = m_shoppingList.Items(), font = m_font] {
-            m_backgroundWritten = m_disk.Store(items, font);
-        });
+        TakeInOtherWrites();
+        m_writing = m_shoppingList.Items();
+        const bool started = m_writer.Start([this, font = m_font] { m_backgroundWritten = m_disk.Store(m_writing, font); });
         if (!started)
             return false;
     } catch (const std::exception&) {
         return false;
     }
     m_changed = false;
+    m_fontChanged = false;
     m_backgroundPending = true;
     // Looked at once it has been written: a store that failed is tried again.
     m_timer.Start(kStoreDelay);
@@ -129,6 +155,7 @@ CSystemListSchedule::StoreResult CSystemListSchedule::TakeBackgroundResult()
     const bool failed = m_writer.TakeFailure() != nullptr || m_backgroundWritten.empty();
     if (!failed) {
         m_failedStores = 0;
+        m_base = std::move(m_writing);
         return StoreResult::Written;
     }
     ++m_failedStores;
@@ -159,9 +186,120 @@ std::wstring CSystemListSchedule::StoreNow()
     if (!m_restored)
         return std::wstring();
     try {
+        TakeInOtherWrites();
         return m_disk.Store(m_shoppingList.Items(), m_font);
     } catch (const std::exception&) {
         return std::wstring();  // every file stays as it was
+    }
+}
+
+void CSystemListSchedule::LookAtFile()
+{
+    if (!m_restored || m_writer.IsBusy())
+        return;
+    // A store that has just been written is the base of what comes next.
+    TakeBackgroundResult();
+    TakeInConflictCopies();
+    if (!m_disk.ChangedSinceSeen())
+        return;
+    CItemRows theirs;
+    ListFontSettings theirFont = StartupListFontSettings();
+    const CSystemListDisk::Found found = m_disk.ReadAgain(theirs, theirFont);
+    if (found == CSystemListDisk::Found::Damaged || found == CSystemListDisk::Found::Unreadable) {
+        TakeInDamagedFile(found);
+        return;
+    }
+    m_damagedSince = 0;
+    if (found == CSystemListDisk::Found::Nothing) {
+        // Removed elsewhere: a list is not emptied for that; it is written again.
+        StoreSoon();
+        return;
+    }
+    TakeIn(theirs);
+    m_base = std::move(theirs);
+    // The list font is the later write's: the file's, unless it was changed here since.
+    if (!m_fontChanged)
+        m_font = theirFont;
+    if (m_changed)
+        StoreSoon();
+}
+
+void CSystemListSchedule::TakeInDamagedFile(CSystemListDisk::Found found)
+{
+    const DWORD now = ::GetTickCount();
+    if (m_damagedSince == 0) {
+        m_damagedSince = now | 1;
+        return;
+    }
+    if (now - m_damagedSince < kHalfWrittenWait)
+        return;
+    m_damagedSince = 0;
+    m_disk.KeepDamaged();
+    m_fileNotice = DamagedFileNotice(found);
+    StoreSoon();
+}
+
+void CSystemListSchedule::MoveTo(const std::wstring& path)
+{
+    if (!m_restored)
+        return;
+    m_timer.Stop();
+    m_writer.Wait();
+    TakeBackgroundResult();
+    CSystemListDisk disk;
+    CItemRows theirs;
+    ListFontSettings theirFont = StartupListFontSettings();
+    const CSystemListDisk::Found found = disk.Restore(path, theirs, theirFont);
+    m_disk = std::move(disk);
+    m_fileNotice = StartNotice(found);
+    m_damagedSince = 0;
+    // Two lists that share nothing: every row of both is kept, the same rows once.
+    m_base.Clear();
+    if (found == CSystemListDisk::Found::Whole) {
+        TakeIn(theirs);
+        m_base = std::move(theirs);
+    }
+    TakeInConflictCopies();
+    StoreSoon();
+}
+
+void CSystemListSchedule::TakeIn(const CItemRows& theirs)
+{
+    TakeIn(m_base, theirs);
+}
+
+void CSystemListSchedule::TakeIn(const CItemRows& base, const CItemRows& theirs)
+{
+    MergedRows merged = MergeRows(base, m_shoppingList.Items(), theirs);
+    m_takingInFile = true;
+    m_shoppingList.ReplaceItems(std::move(merged.rows), merged.whereMineWent);
+    m_takingInFile = false;
+}
+
+void CSystemListSchedule::TakeInConflictCopies()
+{
+    for (const std::wstring& copy : m_disk.ConflictCopies()) {
+        CItemRows theirs;
+        if (!CSystemListDisk::ReadCopy(copy, theirs))
+            continue;
+        // Where a copy parted from the file is not known: nothing counts as deleted in it.
+        TakeIn(CItemRows(), theirs);
+        CSystemListDisk::SetMerged(copy);
+        StoreSoon();
+    }
+}
+
+void CSystemListSchedule::TakeInOtherWrites()
+{
+    // A file that another machine is halfway through writing gets a moment to end;
+    // one that stays damaged is kept before it is written over.
+    constexpr DWORD kPause = 100;
+    const DWORD start = ::GetTickCount();
+    while (m_disk.ChangedSinceSeen()) {
+        LookAtFile();
+        if (!m_disk.ChangedSinceSeen() || ::GetTickCount() - start > 2 * kHalfWrittenWait)
+            break;
+        ::Sleep(kPause);
     }
 }
 

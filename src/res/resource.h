@@ -71,3 +71,4 @@
 #define ID_EXPORT_TEXT 32828
 #define ID_OPTIONS_LIST_FONT 32830
 #define ID_ITEM_MENU 32831  // opens the item menu at the focused row: keys only, on no menu
+#define ID_OPTIONS_DATA_FOLDER 32832

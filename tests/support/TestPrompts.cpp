@@ -34,6 +34,7 @@ TestPrompts::~TestPrompts()
     AfxSetPrompts(m_previous);
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " prepared answers were never asked for";
     EXPECT_TRUE(m_paths.empty()) << m_paths.size() << " prepared file choices were never asked for";
+    EXPECT_TRUE(m_folders.empty()) << m_folders.size() << " prepared folder choices were never asked for";
 }
 
 int TestPrompts::MessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
@@ -66,5 +67,19 @@ INT_PTR TestPrompts::ChooseFile(CFileDialog& dialog)
     if (path.empty())
         return IDCANCEL;
     dialog.SetPathName(path.c_str());
+    return IDOK;
+}
+
+INT_PTR TestPrompts::ChooseFolder(CFolderPickerDialog& dialog)
+{
+    if (m_folders.empty()) {
+        ADD_FAILURE() << "unexpected folder dialog";
+        return IDCANCEL;
+    }
+    const std::wstring folder = m_folders.front();
+    m_folders.pop_front();
+    if (folder.empty())
+        return IDCANCEL;
+    dialog.SetFolderPath(folder.c_str());
     return IDOK;
 }
