@@ -21,9 +21,6 @@
 
 namespace {
 
-// A shared folder may send no notice when another machine writes the file.
-constexpr UINT kLookAtFileEvery = 1500;
-
 // The children of the window that the layout places, the list last.
 constexpr int kPlacedControls[] = {IDC_ITEM_LABEL, IDC_ITEM,     IDC_QT,    IDC_ADD, IDC_LOCATION_LABEL,
                                    IDC_LOCATION,   IDC_PRICE_LABEL, IDC_PRICE, IDC_LIST};
@@ -65,7 +62,7 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     // The system list file: here, carried out by CSystemListSchedule
     ON_COMMAND(ID_OPTIONS_DATA_FOLDER, OnDataFolder)
     ON_MESSAGE(WM_SHOW_FILE_NOTICE, OnShowFileNotice)
-    ON_MESSAGE(WM_DATA_FOLDER_CHANGED, OnDataFolderChanged)
+    ON_MESSAGE_FOR(WM_DATA_FOLDER_CHANGED, m_follower, OnDataFolderChanged)
     ON_MESSAGE(WM_TIMER, OnTimer)
     ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     // List files handed to the window: CHandedFiles
@@ -82,6 +79,7 @@ CShoppingDlg::CShoppingDlg(CWnd* parent)
       m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED))),
       m_systemList(m_shoppingList, m_storeTimer),
+      m_follower(*this, m_systemList, m_list),
       m_files(*this, m_shoppingList, m_list),
       m_rowCommands(*this, m_shoppingList, m_list),
       m_handedFiles(*this, m_shoppingList, m_files)
@@ -123,7 +121,7 @@ BOOL CShoppingDlg::OnInitDialog()
 
     m_storeTimer.SetWindow(m_hWnd);
     RestoreSystemList();
-    WatchDataFolder();
+    m_follower.Watch();
     m_started = true;
     LayOut();
     RestoreWindowPlace(m_hWnd, m_dpi, m_list);
@@ -149,8 +147,7 @@ BOOL CShoppingDlg::DestroyWindow()
 {
     // A later start waits for this one to end rather than hand it a file now.
     CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.Path());
-    m_folderWatch.Stop();
-    m_lookTimer.Stop();
+    m_follower.Stop();
     SaveWindowPlace(m_hWnd, m_dpi, m_list);
     const CString notice = m_systemList.StoreAtClose();
     try {
@@ -390,11 +387,9 @@ LRESULT CShoppingDlg::OnTimer(WPARAM timer, LPARAM)
         if (BoxOrMenuIsOpen(m_hWnd))
             return 0;
         m_systemList.OnTimer();
-        FollowStoredFont();
-        if (m_systemList.HasFileNotice())
-            PostMessage(WM_SHOW_FILE_NOTICE);
-    } else if (timer == m_lookTimer.Id()) {
-        LookAtFileWhenFree();
+        m_follower.ShowWhatTheFileBrought();
+    } else if (m_follower.IsLookTimer(timer)) {
+        m_follower.Look();
     } else {
         Default();
     }
@@ -412,44 +407,14 @@ void CShoppingDlg::OnDataFolder()
         ShowWarning(m_hWnd, L"Gromble could not keep the data folder for you: the list stays where it is.");
         return;
     }
+    const CString moved = CSystemListSchedule::SystemListPath();
+    if (::CompareStringOrdinal(moved, -1, m_systemList.Path(), -1, TRUE) == CSTR_EQUAL)
+        return;
     CRunningInstance::UnmarkWindow(m_hWnd, m_systemList.Path());
-    m_systemList.MoveTo(CSystemListSchedule::SystemListPath().str());
+    m_systemList.MoveTo(moved.str());
     CRunningInstance::MarkWindow(m_hWnd, m_systemList.Path());
-    WatchDataFolder();
-    if (m_systemList.HasFileNotice())
-        PostMessage(WM_SHOW_FILE_NOTICE);
-}
-
-void CShoppingDlg::WatchDataFolder()
-{
-    const std::wstring path = m_systemList.Path().str();
-    m_folderWatch.Start(path.substr(0, path.find_last_of(L"\\/") + 1), m_hWnd, WM_DATA_FOLDER_CHANGED);
-    m_lookTimer.SetWindow(m_hWnd);
-    m_lookTimer.Start(kLookAtFileEvery);
-}
-
-LRESULT CShoppingDlg::OnDataFolderChanged(WPARAM, LPARAM)
-{
-    LookAtFileWhenFree();
-    return 0;
-}
-
-void CShoppingDlg::LookAtFileWhenFree()
-{
-    if (BoxOrMenuIsOpen(m_hWnd))
-        return;
-    m_systemList.LookAtFile();
-    FollowStoredFont();
-    if (m_systemList.HasFileNotice())
-        PostMessage(WM_SHOW_FILE_NOTICE);
-}
-
-void CShoppingDlg::FollowStoredFont()
-{
-    if (m_systemList.Font() == m_list.GetListFontSettings())
-        return;
-    m_list.SetListFont(m_systemList.Font());
-    m_list.Invalidate();
+    m_follower.Watch();
+    m_follower.ShowWhatTheFileBrought();
 }
 
 // The process ends after this without a close.

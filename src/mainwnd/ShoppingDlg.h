@@ -4,7 +4,6 @@
 // message.
 #pragma once
 
-#include "../framework/FolderWatch.h"
 #include "../framework/ImageList.h"
 #include "../framework/Timer.h"
 #include "../list/ShoppingList.h"
@@ -17,6 +16,7 @@
 #include "Keys.h"
 #include "ListFileCommands.h"
 #include "RowCommands.h"
+#include "SystemListFollower.h"
 #include "SystemListSchedule.h"
 #include "WindowMessages.h"
 
@@ -67,12 +67,6 @@ private:
     void OnEdit();
     // The system list file
     void OnDataFolder();
-    void WatchDataFolder();
-    // What another machine wrote, unless a box or a menu of the window is open.
-    void LookAtFileWhenFree();
-    // The list font that the system list file brought.
-    void FollowStoredFont();
-    LRESULT OnDataFolderChanged(WPARAM, LPARAM);
     LRESULT OnShowFileNotice(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM timer, LPARAM);
     LRESULT OnEndSession(WPARAM ending, LPARAM);
@@ -97,9 +91,8 @@ private:
     CFont m_controlsFont;
 
     CWindowTimer m_storeTimer{TimerStoreAfterChange};
-    CWindowTimer m_lookTimer{TimerLookAtFile};
     CSystemListSchedule m_systemList;
-    CFolderWatch m_folderWatch;
+    CSystemListFollower m_follower;
     CListFileCommands m_files;
     CRowCommands m_rowCommands;
     CHandedFiles m_handedFiles;
