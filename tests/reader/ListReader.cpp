@@ -2,6 +2,7 @@
 // then each row's mark and four texts, a line each, in UTF-8. The item records and
 // the text buffer live in the list's own process, as its messages need them there.
 //   list_reader.exe WINDOW    (the list view's handle, in decimal)
+//   list_reader.exe TITLE     (the first list view in the top-level window of that title)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -45,6 +47,26 @@ RemoteItem Ask(HWND list, HANDLE process, RemoteItem* remote, UINT message, WPAR
     return local;
 }
 
+BOOL CALLBACK TakeFirstList(HWND child, LPARAM found)
+{
+    wchar_t className[64] = {};
+    ::GetClassNameW(child, className, 64);
+    if (::lstrcmpiW(className, WC_LISTVIEWW) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+HWND ListNamedBy(const wchar_t* argument)
+{
+    if (*argument != L'\0' && std::wcsspn(argument, L"0123456789") == std::wcslen(argument))
+        return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argument, nullptr, 10)));
+    HWND list = nullptr;
+    if (HWND top = ::FindWindowW(nullptr, argument))
+        ::EnumChildWindows(top, TakeFirstList, reinterpret_cast<LPARAM>(&list));
+    return list;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -52,7 +74,9 @@ int wmain(int argc, wchar_t** argv)
     if (argc < 2)
         return 2;
     _setmode(_fileno(stdout), _O_BINARY);
-    HWND list = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[1], nullptr, 10)));
+    HWND list = ListNamedBy(argv[1]);
+    if (list == nullptr)
+        return 5;
     DWORD processId = 0;
     ::GetWindowThreadProcessId(list, &processId);
     HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
