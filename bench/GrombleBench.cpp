@@ -10,8 +10,10 @@
 #include "files/FileStream.h"
 #include "files/ListBody.h"
 #include "font/ListFont.h"
+#include "list/ListMerge.h"
 #include "listview/ItemListCtrl.h"
 #include "mainwnd/ShoppingDlg.h"
+#include "mainwnd/WindowMessages.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -22,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -498,6 +501,91 @@ void MeasureStoreAfterChange(FigureTable& table, Session& session, int items, in
     ::DeleteFileW(system.c_str());
 }
 
+// The window's regular look at a shared system list file that no one else wrote: what
+// every store does first as well. Against asking the file system for the file's size
+// and time.
+void MeasureLookAtFile(FigureTable& table, Session& session, int items, int runs)
+{
+    const std::string n = Grouped(items);
+    Progress("the look at the shared file, " + n + " items");
+    FigureTable::Row& row = table.AddRow("Look at the shared system list file, nothing changed, " + n + " items",
+                                         "GetFileAttributesExW of the file");
+    const HWND window = session.window->m_hWnd;
+    const std::wstring system = session.File(L"GRSystemList.grl");
+    Expect(RowCount(session.List()) == items + ClosingRowCount, "the list does not hold " + n + " items");
+    session.Command(ID_ITEM_CHECK);
+    ::SendMessageW(window, WM_TIMER, TimerStoreAfterChange, 0);
+    for (int wait = 0; wait < 12000 && ::GetFileAttributesW(system.c_str()) == INVALID_FILE_ATTRIBUTES; ++wait)
+        ::Sleep(10);
+    ::Sleep(500);  // the store lands whole before the looks begin
+    Alternate(row, runs, [&] { return TimeOnce([&] { ::SendMessageW(window, WM_TIMER, TimerLookAtFile, 0); }); },
+              [&] {
+                  WIN32_FILE_ATTRIBUTE_DATA data;
+                  return TimeOnce([&] { ::GetFileAttributesExW(system.c_str(), GetFileExInfoStandard, &data); });
+              });
+    Expect(RowCount(session.List()) == items + ClosingRowCount, "a look changed the list");
+    HoldStoreAfterChange(window);
+    ::DeleteFileW(system.c_str());
+}
+
+// The rows of a list of items, as WriteListFile writes them, with every step-th row
+// changed the way another machine would: ticked, edited, deleted or a row added.
+CItemRows MergeSide(int items, int step, int offset)
+{
+    CItemRows rows;
+    for (int i = 0; i < items; ++i) {
+        ItemRow row;
+        row.mark = static_cast<ItemMark>(i % 4);
+        row.name = CString((L"Milk " + std::to_wstring(i + 1)).c_str());
+        row.quantity = CString(std::to_wstring(1 + i % 6).c_str());
+        row.location = L"Market";
+        row.price = CString(std::to_wstring(i % 20).c_str());
+        if (step > 0 && (i + offset) % step == 0) {
+            switch ((i / step) % 4) {
+            case 0: row.mark = row.mark == MarkTick ? MarkCross : MarkTick; break;
+            case 1: row.quantity = L"12"; break;
+            case 2: continue;
+            default: {
+                ItemRow added = row;
+                added.name = CString((L"Added " + std::to_wstring(i + offset)).c_str());
+                rows.Append(added);
+            }
+            }
+        }
+        rows.Append(row);
+    }
+    return rows;
+}
+
+// Two lists of items each, changed in different rows since the list both came from,
+// made one; against hashing the texts of both lists' rows.
+void MeasureMerge(FigureTable& table, int items, int runs)
+{
+    const std::string n = Grouped(items);
+    Progress("the merge of two lists of " + n + " items");
+    FigureTable::Row& row = table.AddRow("Merge of two lists of " + n + " items changed apart",
+                                         "the rows' texts of both into a std::unordered_set");
+    const CItemRows base = MergeSide(items, 0, 0), mine = MergeSide(items, 97, 0), theirs = MergeSide(items, 89, 7);
+    size_t merged = 0, hashed = 0;
+    Alternate(row, runs, [&] { return TimeOnce([&] { merged = MergeRows(base, mine, theirs).rows.Count(); }); },
+              [&] {
+                  return TimeOnce([&] {
+                      std::unordered_set<std::wstring> texts;
+                      texts.reserve(static_cast<size_t>(mine.Count() + theirs.Count()));
+                      for (const CItemRows* side : {&mine, &theirs}) {
+                          for (int r = 0; r < side->Count(); ++r) {
+                              std::wstring key;
+                              for (ItemColumn column : ItemColumns)
+                                  key.append(side->TextView(r, column)).push_back(L'\n');
+                              texts.insert(std::move(key));
+                          }
+                      }
+                      hashed = texts.size();
+                  });
+              });
+    Expect(merged > static_cast<size_t>(items) && hashed > static_cast<size_t>(items), "the merge lost rows");
+}
+
 // ---------------------------------------------------------------------------
 // The visible list: repaint and keys
 
@@ -875,6 +963,7 @@ int main()
         MeasureRepaint(table, session, 1000, kRepaintRuns);
         MeasureMillionCommands(table, session);
         MeasureStoreAfterChange(table, session, kMillion.items, 3);
+        MeasureLookAtFile(table, session, kMillion.items, 11);
         ShowOnBothSides(session, kMillion.items);
         MeasureRepaint(table, session, kMillion.items, kRepaintRuns);
         MeasureResize(table, session, kMillion.items, kRepaintRuns);
@@ -887,6 +976,7 @@ int main()
         root.Leave(session.folder);
     }
 
+    MeasureMerge(table, 100000, 5);
     MeasureFittedText(table);
 
     std::printf("\n");
