@@ -208,14 +208,13 @@ def row_named(rows, name):
 
 def two_machines(app):
     """Two machines, each with its own Wine and display, keep their list in one shared
-    folder: what either adds or edits ends up in the file, and on the other's screen."""
+    folder: what either adds or edits ends up in the file, and on the other's screen.
+    Neither uses the tests' display or prefix, so this runs beside the other tests."""
     root = app.folder
     shared = os.path.join(root, "shared")
     system_list = os.path.join(shared, "GRSystemList.grl")
     for folder in ("shared", "a", "b"):
-        os.makedirs(os.path.join(root, folder))
-    a = app
-    a.folder = os.path.join(root, "a")              # each machine starts in a folder of its own
+        os.makedirs(os.path.join(root, folder))     # each machine starts in a folder of its own
 
     def registry(env, verb, *value):
         return subprocess.Popen(["wine", "reg", verb, "HKCU\\Software\\Gromble", "/v", "DataFolder", *value, "/f"],
@@ -250,75 +249,70 @@ def two_machines(app):
     apples = ("Apples", "6", "Market", "2")
     bread = ("Bread", "1", "Bakery", "3")
     milk = ("Milk", "1", "Dairy", "1")
-    clearing = None
-    try:
-        with OwnDisplay() as display, \
-                OwnWineSession(os.path.join(root, "b-wineprefix"), dict(os.environ, DISPLAY=display.name)) as session:
-            b = Gromble(a.exe, os.path.join(root, "b"), a.screenshots, session.env, a.reader)
-            try:
-                # Both in the shared folder. The first programs of B's new prefix start its
-                # Wine and its desktop, which take a moment: A goes on meanwhile.
-                setting_b = set_data_folder(b.env)
-                finish(set_data_folder(None))
-                a.start()
-                finish(setting_b)
-                b.launch()
+    with OwnDisplay() as display_a, OwnDisplay() as display_b, \
+            OwnWineSession(os.path.join(root, "a-wineprefix"), dict(os.environ, DISPLAY=display_a.name)) as a_session, \
+            OwnWineSession(os.path.join(root, "b-wineprefix"), dict(os.environ, DISPLAY=display_b.name)) as b_session:
+        a = Gromble(app.exe, os.path.join(root, "a"), app.screenshots, a_session.env, app.reader)
+        b = Gromble(app.exe, os.path.join(root, "b"), app.screenshots, b_session.env, app.reader)
+        try:
+            # Both in the shared folder. The first programs of a new prefix start its Wine
+            # and its desktop, which take a moment: both prefixes start at once.
+            setting_b = set_data_folder(b.env)
+            finish(set_data_folder(a.env))
+            a.start()
+            finish(setting_b)
+            b.launch()
 
-                # Both add an item at about the same time. B's menu is open while A's store
-                # lands, so B does not look at the file then: its own store, a moment later,
-                # is the first to hear of A's item and must keep it.
-                a.enter_item(*apples)
-                b.wait_until_started()
-                b.enter_item(*bread)
-                a.key("Return")
-                a.rows_when(lambda rows: shown_items(rows) == [apples], "A's list with its item")
-                b.key("Return")
-                b.open_menu("Menu")
-                file_when(lambda items: apples in items, "A's item stored")
-                if not b.menu_is_open():
-                    raise JourneyFailure("B's menu was no longer open when A's store landed: the journey fell behind")
-                file_when(lambda items: bread in items, "B's item stored")
-                b.close_menu()
-                a.close_with_close_box()
-                b.close_with_close_box()
-                expect_equal(stored(), [apples, bread], "the shared list after both closed")
+            # Both add an item at about the same time. B's menu is open while A's store
+            # lands, so B does not look at the file then: its own store, a moment later,
+            # is the first to hear of A's item and must keep it.
+            a.enter_item(*apples)
+            b.wait_until_started()
+            b.enter_item(*bread)
+            a.key("Return")
+            a.rows_when(lambda rows: shown_items(rows) == [apples], "A's list with its item")
+            b.key("Return")
+            b.open_menu("Menu")
+            file_when(lambda items: apples in items, "A's item stored")
+            if not b.menu_is_open():
+                raise JourneyFailure("B's menu was no longer open when A's store landed: the journey fell behind")
+            file_when(lambda items: bread in items, "B's item stored")
+            b.close_menu()
+            a.close_with_close_box()
+            b.close_with_close_box()
+            expect_equal(stored(), [apples, bread], "the shared list after both closed")
 
-                # One adds an item, the other shows it within 2 s of the store.
-                start_both()
-                a.add_item(*milk)
-                file_when(lambda items: milk in items, "A's Milk stored")
-                landed = time.time()
-                shown = b.rows_when(lambda rows: milk in shown_items(rows), "B showing A's Milk",
-                                    timeout=landed + 2.0 - time.time())
-                expect_equal(shown_items(shown), [apples, bread, milk], "B's list once A's Milk is there")
+            # One adds an item, the other shows it within 2 s of the store.
+            start_both()
+            a.add_item(*milk)
+            file_when(lambda items: milk in items, "A's Milk stored")
+            landed = time.time()
+            shown = b.rows_when(lambda rows: milk in shown_items(rows), "B showing A's Milk",
+                                timeout=landed + 2.0 - time.time())
+            expect_equal(shown_items(shown), [apples, bread, milk], "B's list once A's Milk is there")
 
-                # Both edit Milk's quantity before either store lands: both versions stay,
-                # whether B takes A's store in as it looks at the file, as it stores or as it closes.
-                a.row_menu(row_named(a.shown_rows(), "Milk"), 4)     # Edit
-                a.fill_field(184, 18, "2")
-                b.row_menu(row_named(shown, "Milk"), 4)
-                b.fill_field(184, 18, "3")
-                a.key("Return")
-                a.rows_when(lambda rows: ("Milk", "2", "Dairy", "1") in shown_items(rows), "A's edit in A's list")
-                b.key("Return")
-                file_when(lambda items: ("Milk", "2", "Dairy", "1") in items, "A's edit stored")
-                a.close_with_close_box()
-                b.close_with_close_box()
-                expect_equal(stored(), [apples, bread, ("Milk", "2", "Dairy", "1"), ("Milk", "3", "Dairy", "1")],
-                             "the shared list after both closed")
-            except Exception:
-                if b.process is not None:
-                    b.screenshot("two_machines-b-failure")
-                raise
-            finally:
-                b.kill()
-                # A's prefix is the other tests' as well (B's goes with its session, meanwhile).
-                clearing = registry(None, "delete")
-    finally:
-        if clearing is not None:
-            clearing.wait()
-    if clearing.returncode != 0:
-        raise JourneyFailure("A's data folder could not be cleared")
+            # Both edit Milk's quantity before either store lands: both versions stay,
+            # whether B takes A's store in as it looks at the file, as it stores or as it closes.
+            a.row_menu(row_named(a.shown_rows(), "Milk"), 4)     # Edit
+            a.fill_field(184, 18, "2")
+            b.row_menu(row_named(shown, "Milk"), 4)
+            b.fill_field(184, 18, "3")
+            a.key("Return")
+            a.rows_when(lambda rows: ("Milk", "2", "Dairy", "1") in shown_items(rows), "A's edit in A's list")
+            b.key("Return")
+            file_when(lambda items: ("Milk", "2", "Dairy", "1") in items, "A's edit stored")
+            a.close_with_close_box()
+            b.close_with_close_box()
+            expect_equal(stored(), [apples, bread, ("Milk", "2", "Dairy", "1"), ("Milk", "3", "Dairy", "1")],
+                         "the shared list after both closed")
+        except Exception:
+            for machine, name in ((a, "a"), (b, "b")):
+                if machine.process is not None:
+                    machine.screenshot("two_machines-%s-failure" % name)
+            raise
+        finally:
+            a.kill()
+            b.kill()
 
 
 GRADIENT_ROWS = os.path.join(os.path.dirname(__file__), "..", "..", "src", "res", "images", "background_rows.txt")
