@@ -202,7 +202,7 @@ class Gromble:
         self.wait_until_closed()
 
     def exit_from_menu(self):
-        self.menu("Menu", 8)  # New, Open, Attach, Save, Export, Help, About, Exit
+        self.menu("Menu", 10)  # New, Open, Attach, Save, Export, Undo, Redo, Help, About, Exit
         self.wait_until_closed()
 
     # Windows
@@ -439,10 +439,27 @@ class OwnWineSession:
         for name in self.REGISTRY:
             os.remove(os.path.join(self.prefix, name))
             shutil.copy2(os.path.join(self.shared, name), os.path.join(self.prefix, name))
+        self.forget_gromble_settings(os.path.join(self.prefix, "user.reg"))
         self.env["WINEPREFIX"] = self.prefix
         # Started here, away from the test runner's pipes, which it would otherwise hold.
         run("wineserver", "-p", check=False, env=self.env)
         return self
+
+    @staticmethod
+    def forget_gromble_settings(user_reg):
+        """The server writes its registry back now and then: a copy may hold settings
+        that another journey made and has since removed (a data folder, a window place).
+        The copy starts without them, as every test run does."""
+        with open(user_reg, encoding="utf-8", errors="surrogateescape") as f:
+            lines = f.readlines()
+        kept, skipping = [], False
+        for line in lines:
+            if line.startswith("["):
+                skipping = line.lower().startswith("[software\\\\gromble")
+            if not skipping:
+                kept.append(line)
+        with open(user_reg, "w", encoding="utf-8", errors="surrogateescape") as f:
+            f.writelines(kept)
 
     def __exit__(self, *failure):
         run("wineserver", "-k", check=False, env=self.env)
