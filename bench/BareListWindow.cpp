@@ -99,6 +99,12 @@ void BareListWindow::InsertAhead(std::vector<BareRecord> records)
     UpdateCount();
 }
 
+void BareListWindow::EraseAhead(size_t count)
+{
+    m_records.erase(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(count));
+    UpdateCount();
+}
+
 void BareListWindow::Clear()
 {
     m_records.clear();

@@ -26,6 +26,8 @@ public:
     void Show(std::vector<BareRecord> records);
     // The records go in above the rows there.
     void InsertAhead(std::vector<BareRecord> records);
+    // Erases the first count records: an undo of Attach.
+    void EraseAhead(size_t count);
     // Clears the vector and sets the count to 0: New.
     void Clear();
 

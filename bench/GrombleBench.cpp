@@ -467,6 +467,58 @@ void MeasureMillionCommands(FigureTable& table, Session& session)
         RunMillionRound(session, kMillion.items, &rows);
 }
 
+// Undo of the big steps with the million items open, each timed like a command:
+// New and Open give back the rows they replaced, and Attach takes its rows away.
+// The bare program moves a kept vector back in, or erases the attached records.
+void MeasureUndo(FigureTable& table, Session& session)
+{
+    const int items = kMillion.items;
+    const std::string n = Grouped(items);
+    Progress("undo on " + n + " items (" + std::to_string(kMillion.runs) + " runs)");
+    const std::string bareBack = "a kept vector moved back in + LVM_SETITEMCOUNT, painted";
+    FigureTable::Row& undoNew = table.AddRow("Undo of New, " + n + " items", bareBack);
+    FigureTable::Row& undoOpen = table.AddRow("Undo of Open, " + n + " items over " + n, bareBack);
+    FigureTable::Row& undoAttach =
+        table.AddRow("Undo of Attach, " + n + " items onto " + n, "vector erase of the attached records, painted");
+    const std::wstring list = session.ListFile(items);
+    const auto bareBackIn = [&](std::vector<BareRecord>& kept) {
+        session.SettleBare();
+        return TimeOnce([&] {
+            session.bare->Show(std::move(kept));
+            PaintPending(session.bare->Dialog());
+        });
+    };
+    const auto expectRows = [&](int rows, const char* what) {
+        Expect(RowCount(session.List()) == rows + ClosingRowCount, std::string("Undo of ") + what + " left another count");
+    };
+    for (int run = 0; run < kMillion.runs; ++run) {
+        session.Open(list);
+        session.Open(list);
+        undoOpen.gromble.Add(session.Command(ID_EDIT_UNDO));
+        expectRows(items, "Open");
+        session.Command(ID_FILE_NEW);
+        undoNew.gromble.Add(session.Command(ID_EDIT_UNDO));
+        expectRows(items, "New");
+        session.prompts.ChooseFile(list);
+        session.Command(ID_FILE_ATTACH);
+        undoAttach.gromble.Add(session.Command(ID_EDIT_UNDO));
+        expectRows(items, "Attach");
+        session.Command(ID_FILE_NEW);
+
+        std::vector<BareRecord> kept = BareReadList(list.c_str());
+        undoOpen.bare.Add(bareBackIn(kept));
+        kept = BareReadList(list.c_str());
+        undoNew.bare.Add(bareBackIn(kept));
+        session.bare->InsertAhead(BareReadList(list.c_str()));
+        session.SettleBare();
+        undoAttach.bare.Add(TimeOnce([&] {
+            session.bare->EraseAhead(static_cast<size_t>(items));
+            PaintPending(session.bare->Dialog());
+        }));
+        session.bare->Clear();
+    }
+}
+
 // The store a few seconds after a change, with the list file's items open: the
 // window's part, the WM_TIMER that copies the rows and starts the thread that writes
 // them, against writing the same bytes there and then. A tick on the first row is
@@ -584,6 +636,23 @@ void MeasureMerge(FigureTable& table, int items, int runs)
                   });
               });
     Expect(merged > static_cast<size_t>(items) && hashed > static_cast<size_t>(items), "the merge lost rows");
+}
+
+// What a hundred marks and moves add to the history of a list of 1,000,000 items,
+// against a hundred rows' index and mark in a vector.
+void MeasureUndoHistory(FigureTable& table)
+{
+    FigureTable::Row& row = table.AddRow("Undo history of 100 marks and moves, 1,000,000 items",
+                                         "a vector of 100 row indexes and marks", FigureTable::Unit::Bytes);
+    CShoppingList list;
+    list.ReplaceItems(MergeSide(kMillion.items, 0, 0));
+    list.ForgetHistory();
+    for (int step = 0; step < 50; ++step) {
+        list.ToggleCheck(step * 997);
+        list.MoveToTop(kMillion.items - 1 - step);
+    }
+    row.gromble.Add(static_cast<double>(list.HistoryBytes()));
+    row.bare.Add(static_cast<double>(100 * (sizeof(int) + sizeof(ItemMark))));
 }
 
 // ---------------------------------------------------------------------------
@@ -962,6 +1031,7 @@ int main()
         ShowOnBothSides(session, 1000);
         MeasureRepaint(table, session, 1000, kRepaintRuns);
         MeasureMillionCommands(table, session);
+        MeasureUndo(table, session);
         MeasureStoreAfterChange(table, session, kMillion.items, 3);
         MeasureLookAtFile(table, session, kMillion.items, 11);
         ShowOnBothSides(session, kMillion.items);
@@ -977,6 +1047,7 @@ int main()
     }
 
     MeasureMerge(table, 100000, 5);
+    MeasureUndoHistory(table);
     MeasureFittedText(table);
 
     std::printf("\n");

@@ -82,6 +82,10 @@ TEST_F(OutOfMemory, ACommandThatRunsOutWarnsAndLeavesTheListAsItWas)
     ExpectEveryStopToLeaveTheList("Attach", [this] { ChooseListFile(); }, ID_FILE_ATTACH);
     ExpectEveryStopToLeaveTheList("Open", [this] { ChooseListFile(); }, ID_FILE_OPEN);
     EXPECT_EQ(Items(), (std::vector<ShownRow>{{1, L"Tea", L"1", L"Shop", L"5"}, {0, L"Salt", L"1", L"Market", L"1"}}));
+    ExpectEveryStopToLeaveTheList("Undo", [] {}, ID_EDIT_UNDO);
+    EXPECT_EQ(Items().size(), 4u) << "the Open undone";
+    ExpectEveryStopToLeaveTheList("Redo", [] {}, ID_EDIT_REDO);
+    EXPECT_EQ(Items().size(), 2u) << "the Open redone";
 }
 
 // A paint needs memory too, and runs again; a stop there is no news to the user.

@@ -154,6 +154,25 @@ void CItemRows::InsertAhead(const CItemRows& rows)
         m_rows[at].start += offset;
 }
 
+CItemRows CItemRows::TakeAhead(int count)
+{
+    CItemRows taken;
+    size_t characters = 0;
+    for (size_t at = 0; at < static_cast<size_t>(count); ++at)
+        characters += TextsLength(m_rows[at]);
+    taken.Reserve(static_cast<size_t>(count), characters);
+    for (size_t at = 0; at < static_cast<size_t>(count); ++at) {
+        const PackedRow& row = m_rows[at];
+        taken.m_rows.push_back({taken.m_texts.size(), row.mark});
+        const auto first = m_texts.begin() + static_cast<std::ptrdiff_t>(row.start);
+        taken.m_texts.insert(taken.m_texts.end(), first, first + static_cast<std::ptrdiff_t>(TextsLength(row)));
+    }
+    m_unused += characters;
+    m_rows.erase(m_rows.begin(), m_rows.begin() + count);
+    CompactWhenMostlyUnused();
+    return taken;
+}
+
 void CItemRows::Erase(int index)
 {
     Forget(m_rows[static_cast<size_t>(index)]);

@@ -16,6 +16,8 @@ public:
 
     int Count() const { return static_cast<int>(m_rows.size()); }
     bool IsEmpty() const { return m_rows.empty(); }
+    // The memory the rows hold.
+    size_t Bytes() const { return m_rows.capacity() * sizeof(PackedRow) + m_texts.capacity() * sizeof(wchar_t); }
     // Makes room for rows ahead, so that reading them does not move the rest again.
     void Reserve(size_t rows, size_t characters);
 
@@ -34,6 +36,8 @@ public:
     void Append(ItemMark mark, const Texts& texts);
     // rows come first, in their order.
     void InsertAhead(const CItemRows& rows);
+    // The first count rows, taken out.
+    CItemRows TakeAhead(int count);
     void Erase(int index);
     void Move(int from, int to);
     void Clear();

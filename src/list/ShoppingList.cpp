@@ -124,9 +124,34 @@ void CShoppingList::ResetClosingRows()
     TellReplaced();
 }
 
+template <class Change>
+void CShoppingList::AsStep(ListStep& step, Change change)
+{
+    m_history.Prepare();
+    try {
+        change();
+    } catch (...) {
+        m_history.Cancel();
+        throw;
+    }
+    m_history.Commit(std::move(step));
+}
+
+ListStep CShoppingList::StepOf(ListStep::Kind kind, int row) const
+{
+    ListStep step;
+    step.kind = kind;
+    step.row = row;
+    step.total = m_total;
+    step.separatorMark = m_separatorMark;
+    step.totalMark = m_totalMark;
+    return step;
+}
+
 void CShoppingList::AddItem(const ItemRow& item)
 {
-    m_items.Insert(0, item);
+    ListStep step = StepOf(ListStep::Kind::RowsAhead, 1);
+    AsStep(step, [&] { m_items.Insert(0, item); });
     TellInserted(0, 1);
     AddPrice(item.price);
 }
@@ -136,7 +161,9 @@ void CShoppingList::ApplyToItem(int row, const ItemRow& item)
     if (!IsItemRow(row))
         return;
     const std::wstring oldPrice(m_items.TextView(row, ColumnPrice));
-    m_items.SetTexts(row, item);
+    ListStep step = StepOf(ListStep::Kind::RowChanged, row);
+    step.rows.Append(m_items.Get(row));
+    AsStep(step, [&] { m_items.SetTexts(row, item); });
     m_total.Subtract(oldPrice);
     TellChanged(row, 1);
     AddPrice(item.price);
@@ -151,22 +178,31 @@ void CShoppingList::RemoveItem(int row)
 {
     if (!IsItemRow(row))
         return;
-    m_total.Subtract(m_items.TextView(row, ColumnPrice));
-    m_items.Erase(row);
+    ListStep step = StepOf(ListStep::Kind::RowRemoved, row);
+    step.rows.Append(m_items.Get(row));
+    AsStep(step, [&] {
+        m_total.Subtract(m_items.TextView(row, ColumnPrice));
+        m_items.Erase(row);
+    });
     TellRemoved(row, 1);
     TellChanged(TotalRow(), 1);
 }
 
 void CShoppingList::SetMark(int row, ItemMark mark)
 {
-    if (IsItemRow(row))
-        m_items.SetMark(row, mark);
-    else if (row == SeparatorRow())
-        m_separatorMark = mark;
-    else if (row == TotalRow())
-        m_totalMark = mark;
-    else
+    if (row < 0 || row >= RowCount())
         return;
+    ListStep step = StepOf(ListStep::Kind::RowChanged, row);
+    if (IsItemRow(row))
+        step.rows.Append(m_items.Get(row));
+    AsStep(step, [&] {
+        if (IsItemRow(row))
+            m_items.SetMark(row, mark);
+        else if (row == SeparatorRow())
+            m_separatorMark = mark;
+        else
+            m_totalMark = mark;
+    });
     TellChanged(row, 1);
 }
 
@@ -182,7 +218,9 @@ void CShoppingList::ToggleSpecial(int row)
 
 int CShoppingList::MoveItem(int from, int to)
 {
-    m_items.Move(from, to);
+    ListStep step = StepOf(ListStep::Kind::RowMoved, from);
+    step.to = to;
+    AsStep(step, [&] { m_items.Move(from, to); });
     TellMoved(from, to);
     return to;
 }
@@ -210,8 +248,12 @@ int CShoppingList::MoveToBottom(int row)
 void CShoppingList::ClearItems()
 {
     const int removed = ItemCount();
-    m_total.Reset();
-    m_items.Clear();
+    ListStep step = StepOf(ListStep::Kind::RowsReplaced, 0);
+    AsStep(step, [&] {
+        step.rows = std::move(m_items);
+        m_items.Clear();
+        m_total.Reset();
+    });
     TellRemoved(0, removed);
     TellChanged(TotalRow(), 1);
 }
@@ -234,19 +276,132 @@ void CShoppingList::TakeItems(CItemRows items)
     CRunningTotal total;
     for (int row = 0; row < items.Count(); ++row)
         total.Add(items.TextView(row, ColumnPrice));
-    m_total = total;
-    m_items = std::move(items);
-    m_separatorMark = MarkBang;
-    m_totalMark = MarkBang;
+    ListStep step = StepOf(ListStep::Kind::RowsReplaced, 0);
+    AsStep(step, [&] {
+        step.rows = std::move(m_items);
+        m_total = total;
+        m_items = std::move(items);
+        m_separatorMark = MarkBang;
+        m_totalMark = MarkBang;
+    });
 }
 
 void CShoppingList::InsertItemsAhead(const CItemRows& items)
 {
     if (items.IsEmpty())
         return;
-    m_items.InsertAhead(items);
+    ListStep step = StepOf(ListStep::Kind::RowsAhead, items.Count());
+    AsStep(step, [&] { m_items.InsertAhead(items); });
     for (int row = 0; row < items.Count(); ++row)
         m_total.Add(items.TextView(row, ColumnPrice));
     TellInserted(0, items.Count());
     TellChanged(TotalRow(), 1);
+}
+
+int CShoppingList::Undo()
+{
+    if (!m_history.CanUndo())
+        return -1;
+    const int row = Apply(m_history.NewestDone(), false);
+    m_history.MoveNewestToUndone();
+    return row;
+}
+
+int CShoppingList::Redo()
+{
+    if (!m_history.CanRedo())
+        return -1;
+    m_history.PrepareRedo();
+    int row = -1;
+    try {
+        row = Apply(m_history.NewestUndone(), true);
+    } catch (...) {
+        m_history.CancelRedo();
+        throw;
+    }
+    m_history.MoveNewestToDone();
+    return row;
+}
+
+int CShoppingList::Apply(ListStep& step, bool forwards)
+{
+    switch (step.kind) {
+    case ListStep::Kind::RowsAhead:
+        return ApplyRowsAhead(step, forwards);
+    case ListStep::Kind::RowRemoved:
+        return ApplyRowRemoved(step, forwards);
+    case ListStep::Kind::RowChanged:
+        return ApplyRowChanged(step);
+    case ListStep::Kind::RowMoved: {
+        const int from = forwards ? step.row : step.to, to = forwards ? step.to : step.row;
+        m_items.Move(from, to);
+        TellMoved(from, to);
+        return to;
+    }
+    case ListStep::Kind::RowsReplaced:
+        return ApplyRowsReplaced(step);
+    }
+    return -1;
+}
+
+int CShoppingList::ApplyRowsAhead(ListStep& step, bool forwards)
+{
+    const int count = step.row;
+    if (forwards) {
+        m_items.InsertAhead(step.rows);
+        step.rows.Clear();
+    } else {
+        step.rows = m_items.TakeAhead(count);
+    }
+    std::swap(m_total, step.total);
+    if (forwards)
+        TellInserted(0, count);
+    else
+        TellRemoved(0, count);
+    TellChanged(TotalRow(), 1);
+    return ItemCount() > 0 ? 0 : -1;
+}
+
+int CShoppingList::ApplyRowRemoved(ListStep& step, bool forwards)
+{
+    if (forwards)
+        m_items.Erase(step.row);
+    else
+        m_items.Insert(step.row, step.rows.Get(0));
+    std::swap(m_total, step.total);
+    if (forwards)
+        TellRemoved(step.row, 1);
+    else
+        TellInserted(step.row, 1);
+    TellChanged(TotalRow(), 1);
+    return IsItemRow(step.row) ? step.row : ItemCount() - 1;
+}
+
+int CShoppingList::ApplyRowChanged(ListStep& step)
+{
+    if (IsItemRow(step.row)) {
+        CItemRows now;
+        now.Append(m_items.Get(step.row));
+        const ItemRow before = step.rows.Get(0);
+        m_items.SetTexts(step.row, before);
+        m_items.SetMark(step.row, before.mark);
+        step.rows = std::move(now);
+    } else {
+        std::swap(m_separatorMark, step.separatorMark);
+        std::swap(m_totalMark, step.totalMark);
+    }
+    std::swap(m_total, step.total);
+    TellChanged(step.row, 1);
+    TellChanged(TotalRow(), 1);
+    return step.row;
+}
+
+int CShoppingList::ApplyRowsReplaced(ListStep& step)
+{
+    std::swap(m_items, step.rows);
+    std::swap(m_separatorMark, step.separatorMark);
+    std::swap(m_totalMark, step.totalMark);
+    std::swap(m_total, step.total);
+    TellReplaced();
+    return ItemCount() > 0 ? 0 : -1;
 }

@@ -8,6 +8,7 @@
 #include "ItemRows.h"
 #include "RowsObserver.h"
 #include "RunningTotal.h"
+#include "UndoHistory.h"
 
 #include <vector>
 
@@ -72,7 +73,30 @@ public:
     // Attach and the start: items come first, in their order, above the rows there.
     void InsertItemsAhead(const CItemRows& items);
 
+    // Each change above is a step that Undo takes back whole and Redo does again; a
+    // new change drops what could have been redone. Each returns the row the step
+    // changed (where it was, for rows taken away), or -1 when there is none. Running
+    // out of memory, a change or an undo throws and leaves the list as it was.
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    int Undo();
+    int Redo();
+    // The list as it is now is where the history starts (the list read at the start).
+    void ForgetHistory() { m_history.Clear(); }
+    size_t HistoryBytes() const { return m_history.Bytes(); }
+
 private:
+    // Makes change as a step whose undo needs what step holds; change may fill it in.
+    template <class Change>
+    void AsStep(ListStep& step, Change change);
+    ListStep StepOf(ListStep::Kind kind, int row) const;
+    // Applies the step, forwards (redo) or backwards (undo); the step is left to
+    // apply the other way. Returns the row to focus.
+    int Apply(ListStep& step, bool forwards);
+    int ApplyRowsAhead(ListStep& step, bool forwards);
+    int ApplyRowRemoved(ListStep& step, bool forwards);
+    int ApplyRowChanged(ListStep& step);
+    int ApplyRowsReplaced(ListStep& step);
     void SetMark(int row, ItemMark mark);
     // The items and their total, the closing rows as first inserted; no one told yet.
     void TakeItems(CItemRows items);
@@ -90,4 +114,5 @@ private:
     ItemMark m_totalMark = MarkBang;
     CRunningTotal m_total;
     std::vector<CRowsObserver*> m_observers;
+    CUndoHistory m_history;
 };

@@ -18,6 +18,8 @@ public:
 private:
     CAcceleratorTable m_listKeys;
     CAcceleratorTable m_windowKeys;
+    // In an entry field Ctrl+Z is the field's own undo of its typing.
+    CAcceleratorTable m_fieldKeys;
     // Wine's default handling takes a release of Alt with no other key seen in between
     // as the way into the window's menu: after a key with Alt that ran a command, the
     // release is swallowed.

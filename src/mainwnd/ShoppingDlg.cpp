@@ -59,6 +59,10 @@ BEGIN_MESSAGE_MAP(CShoppingDlg, CHandheldDialog)
     ON_COMMAND_FOR(ID_FILE_SAVE, m_files, OnSave)
     ON_COMMAND_FOR(ID_EXPORT_TEXT, m_files, OnExportText)
     ON_COMMAND_FOR(ID_EXPORT_HTML, m_files, OnExportHtml)
+    // Undo and Redo: CUndoCommands
+    ON_COMMAND_FOR(ID_EDIT_UNDO, m_undo, OnUndo)
+    ON_COMMAND_FOR(ID_EDIT_REDO, m_undo, OnRedo)
+    ON_MESSAGE_FOR(WM_INITMENUPOPUP, m_undo, OnInitMenuPopup)
     // The system list file: here, carried out by CSystemListSchedule
     ON_COMMAND(ID_OPTIONS_DATA_FOLDER, OnDataFolder)
     ON_MESSAGE(WM_SHOW_FILE_NOTICE, OnShowFileNotice)
@@ -82,7 +86,8 @@ CShoppingDlg::CShoppingDlg(CWnd* parent)
       m_follower(*this, m_systemList, m_list),
       m_files(*this, m_shoppingList, m_list),
       m_rowCommands(*this, m_shoppingList, m_list),
-      m_handedFiles(*this, m_shoppingList, m_files)
+      m_handedFiles(*this, m_shoppingList, m_files),
+      m_undo(m_shoppingList, m_list)
 {
 }
 
@@ -383,8 +388,9 @@ LRESULT CShoppingDlg::OnTimer(WPARAM timer, LPARAM)
 {
     if (timer == m_storeTimer.Id()) {
         // A store first takes in what another machine wrote, which must wait while a
-        // question is open about the rows as they are; the timer comes again.
-        if (BoxOrMenuIsOpen(m_hWnd))
+        // question is open about the rows as they are (a box disables the window); the
+        // timer comes again. A menu's command acts on the focused row, which follows.
+        if (!IsWindowEnabled())
             return 0;
         m_systemList.OnTimer();
         m_follower.ShowWhatTheFileBrought();

@@ -18,6 +18,7 @@
 #include "RowCommands.h"
 #include "SystemListFollower.h"
 #include "SystemListSchedule.h"
+#include "UndoCommands.h"
 #include "WindowMessages.h"
 
 class CShoppingDlg : public CHandheldDialog {
@@ -96,4 +97,5 @@ private:
     CListFileCommands m_files;
     CRowCommands m_rowCommands;
     CHandedFiles m_handedFiles;
+    CUndoCommands m_undo;
 };

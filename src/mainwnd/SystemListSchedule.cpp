@@ -44,6 +44,7 @@ ListFontSettings CSystemListSchedule::Restore()
         m_fileNotice = StartNotice(found);
         m_base = items;
         m_shoppingList.ReplaceItems(std::move(items));
+        m_shoppingList.ForgetHistory();
         m_font = std::move(font);
     } catch (const std::exception&) {
         // Out of memory at the start: the window opens empty and leaves the file alone.

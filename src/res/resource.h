@@ -72,3 +72,5 @@
 #define ID_OPTIONS_LIST_FONT 32830
 #define ID_ITEM_MENU 32831  // opens the item menu at the focused row: keys only, on no menu
 #define ID_OPTIONS_DATA_FOLDER 32832
+#define ID_EDIT_UNDO 32833
+#define ID_EDIT_REDO 32834
