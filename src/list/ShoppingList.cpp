@@ -121,6 +121,8 @@ void CShoppingList::ResetClosingRows()
     m_items.Clear();
     m_separatorMark = MarkBang;
     m_totalMark = MarkBang;
+    // The steps before would no longer fit the rows.
+    m_history.Clear();
     TellReplaced();
 }
 

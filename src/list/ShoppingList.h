@@ -38,7 +38,8 @@ public:
     CString Text(int row, ItemColumn column) const;
     const CItemRows& Items() const { return m_items; }
 
-    // A total of 0, no items, and the closing rows as they were first inserted.
+    // A total of 0, no items, and the closing rows as they were first inserted; no
+    // step before it can be undone.
     void ResetClosingRows();
     void AddPrice(const CString& price);
     void SubtractPrice(const CString& price);

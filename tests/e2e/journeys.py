@@ -113,7 +113,12 @@ def files(app):
     if not footer.startswith(b"</table> \n <p>&nbsp;</p> \n </div> \n <hr> \n") or \
             not footer.endswith(b"</br></p> \n </div> \n </body> \n </html>"):
         raise JourneyFailure("the HTML page's footer: %r" % footer)
+
+    for _ in range(3):
+        app.menu("Menu", 6)                           # Undo: the Attach, the Open, the New
     app.exit_from_menu()
+    expect_equal(app.file("GRSystemList.grl"), TWO_ITEMS + b"0\n10 0 0 0 1\nTahoma\n",
+                 "the list as it was before New, stored at the exit")
 
 
 def font(app):
