@@ -23,7 +23,7 @@ void CItemRows::ViewsOf(const ItemRow& row, Texts& texts)
         texts[column] = row.Text(column).str();
 }
 
-size_t CItemRows::AppendTexts(const Texts& texts)
+CItemRows::PackedRow CItemRows::AppendTexts(const Texts& texts, ItemMark mark)
 {
     const size_t start = m_texts.size();
     try {
@@ -36,7 +36,7 @@ size_t CItemRows::AppendTexts(const Texts& texts)
         m_texts.resize(start);
         throw;
     }
-    return start;
+    return {start, mark, static_cast<uint32_t>(m_texts.size() - start)};
 }
 
 void CItemRows::MakeRoomForRow()
@@ -77,15 +77,6 @@ CString CItemRows::Text(int index, ItemColumn column) const
     return CString(text.data(), static_cast<int>(text.size()));
 }
 
-size_t CItemRows::TextsLength(const PackedRow& row) const
-{
-    const wchar_t* text = m_texts.data() + row.start;
-    const wchar_t* end = text;
-    for (int column = 0; column < ItemColumnCount; ++column)
-        end += std::wcslen(end) + 1;
-    return static_cast<size_t>(end - text);
-}
-
 void CItemRows::Forget(const PackedRow& row)
 {
     m_unused += TextsLength(row);
@@ -115,10 +106,11 @@ void CItemRows::SetTexts(int index, const ItemRow& row)
 {
     Texts texts;
     ViewsOf(row, texts);
-    const size_t start = AppendTexts(texts);
+    const PackedRow appended = AppendTexts(texts, MarkCross);
     PackedRow& target = m_rows[static_cast<size_t>(index)];
     Forget(target);
-    target.start = start;
+    target.start = appended.start;
+    target.length = appended.length;
     CompactWhenMostlyUnused();
 }
 
@@ -127,7 +119,7 @@ void CItemRows::Insert(int index, const ItemRow& row)
     Texts texts;
     ViewsOf(row, texts);
     MakeRoomForRow();
-    const PackedRow packed = {AppendTexts(texts), row.mark};
+    const PackedRow packed = AppendTexts(texts, row.mark);
     m_rows.insert(m_rows.begin() + index, packed);
 }
 
@@ -139,7 +131,7 @@ void CItemRows::Append(const ItemRow& row)
 void CItemRows::Append(ItemMark mark, const Texts& texts)
 {
     MakeRoomForRow();
-    const PackedRow packed = {AppendTexts(texts), mark};
+    const PackedRow packed = AppendTexts(texts, mark);
     m_rows.push_back(packed);
 }
 
@@ -154,23 +146,21 @@ void CItemRows::InsertAhead(const CItemRows& rows)
         m_rows[at].start += offset;
 }
 
-CItemRows CItemRows::TakeAhead(int count)
+void CItemRows::EraseAhead(int count)
 {
-    CItemRows taken;
-    size_t characters = 0;
-    for (size_t at = 0; at < static_cast<size_t>(count); ++at)
-        characters += TextsLength(m_rows[at]);
-    taken.Reserve(static_cast<size_t>(count), characters);
-    for (size_t at = 0; at < static_cast<size_t>(count); ++at) {
-        const PackedRow& row = m_rows[at];
-        taken.m_rows.push_back({taken.m_texts.size(), row.mark});
-        const auto first = m_texts.begin() + static_cast<std::ptrdiff_t>(row.start);
-        taken.m_texts.insert(taken.m_texts.end(), first, first + static_cast<std::ptrdiff_t>(TextsLength(row)));
+    const auto first = m_rows.begin(), last = m_rows.begin() + count;
+    size_t characters = 0, lowest = m_texts.size();
+    for (auto row = first; row != last; ++row) {
+        characters += TextsLength(*row);
+        lowest = std::min(lowest, row->start);
     }
-    m_unused += characters;
-    m_rows.erase(m_rows.begin(), m_rows.begin() + count);
+    // Their texts are the block's last part, with no other row's among them.
+    if (lowest + characters == m_texts.size())
+        m_texts.resize(lowest);
+    else
+        m_unused += characters;
+    m_rows.erase(first, last);
     CompactWhenMostlyUnused();
-    return taken;
 }
 
 void CItemRows::Erase(int index)

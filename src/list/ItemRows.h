@@ -7,6 +7,7 @@
 
 #include "ItemRow.h"
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -36,8 +37,9 @@ public:
     void Append(ItemMark mark, const Texts& texts);
     // rows come first, in their order.
     void InsertAhead(const CItemRows& rows);
-    // The first count rows, taken out.
-    CItemRows TakeAhead(int count);
+    // Erases the first count rows. Rows put ahead together (InsertAhead) and erased
+    // together give their texts back to the block at once, without a copy.
+    void EraseAhead(int count);
     void Erase(int index);
     void Move(int from, int to);
     void Clear();
@@ -46,13 +48,15 @@ private:
     struct PackedRow {
         size_t start;  // of the name in m_texts; the other texts follow it
         ItemMark mark;
+        uint32_t length;  // of the four texts with their NULs: in the padding, for free
     };
     static void ViewsOf(const ItemRow& row, Texts& texts);
-    // Puts the texts at the end of the block; a text ends at its first NUL.
-    size_t AppendTexts(const Texts& texts);
+    // Puts the texts at the end of the block; a text ends at its first NUL. Returns
+    // the row that refers to them.
+    PackedRow AppendTexts(const Texts& texts, ItemMark mark);
     // Room for one more row, so that inserting it cannot fail.
     void MakeRoomForRow();
-    size_t TextsLength(const PackedRow& row) const;
+    static size_t TextsLength(const PackedRow& row) { return row.length; }
     // The texts of row are no longer needed; once such texts fill half the block,
     // it is made anew from the rows still there.
     void Forget(const PackedRow& row);

@@ -153,6 +153,7 @@ ListStep CShoppingList::StepOf(ListStep::Kind kind, int row) const
 void CShoppingList::AddItem(const ItemRow& item)
 {
     ListStep step = StepOf(ListStep::Kind::RowsAhead, 1);
+    step.rows.Append(item);
     AsStep(step, [&] { m_items.Insert(0, item); });
     TellInserted(0, 1);
     AddPrice(item.price);
@@ -288,15 +289,19 @@ void CShoppingList::TakeItems(CItemRows items)
     });
 }
 
-void CShoppingList::InsertItemsAhead(const CItemRows& items)
+void CShoppingList::InsertItemsAhead(CItemRows items)
 {
     if (items.IsEmpty())
         return;
-    ListStep step = StepOf(ListStep::Kind::RowsAhead, items.Count());
-    AsStep(step, [&] { m_items.InsertAhead(items); });
-    for (int row = 0; row < items.Count(); ++row)
-        m_total.Add(items.TextView(row, ColumnPrice));
-    TellInserted(0, items.Count());
+    const int count = items.Count();
+    ListStep step = StepOf(ListStep::Kind::RowsAhead, count);
+    AsStep(step, [&] {
+        m_items.InsertAhead(items);
+        step.rows = std::move(items);
+    });
+    for (int row = 0; row < count; ++row)
+        m_total.Add(m_items.TextView(row, ColumnPrice));
+    TellInserted(0, count);
     TellChanged(TotalRow(), 1);
 }
 
@@ -349,12 +354,10 @@ int CShoppingList::Apply(ListStep& step, bool forwards)
 int CShoppingList::ApplyRowsAhead(ListStep& step, bool forwards)
 {
     const int count = step.row;
-    if (forwards) {
+    if (forwards)
         m_items.InsertAhead(step.rows);
-        step.rows.Clear();
-    } else {
-        step.rows = m_items.TakeAhead(count);
-    }
+    else
+        m_items.EraseAhead(count);
     std::swap(m_total, step.total);
     if (forwards)
         TellInserted(0, count);

@@ -72,7 +72,8 @@ public:
     // each, its index in items, or -1 when it is not there.
     void ReplaceItems(CItemRows items, const std::vector<int>& whereRowsWent);
     // Attach and the start: items come first, in their order, above the rows there.
-    void InsertItemsAhead(const CItemRows& items);
+    // The step keeps items, so that its undo takes them away without a copy.
+    void InsertItemsAhead(CItemRows items);
 
     // Each change above is a step that Undo takes back whole and Redo does again; a
     // new change drops what could have been redone. Each returns the row the step

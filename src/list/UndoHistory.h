@@ -1,7 +1,7 @@
 // The changes to a list that can be taken back, and those taken back that can be done
 // again. A step keeps what its change replaced or took away, not a copy of the list:
 // a row as it was, the rows a New or an Open replaced (moved, not copied), the rows an
-// Attach put ahead while it is undone. The history lives in memory only.
+// Attach put ahead, which the command handed over. The history lives in memory only.
 #pragma once
 
 #include "ItemRows.h"
@@ -13,7 +13,7 @@
 
 struct ListStep {
     enum class Kind {
-        RowsAhead,     // count rows put at the top (Add, Attach)
+        RowsAhead,     // count rows put at the top (Add, Attach); rows holds them
         RowRemoved,    // row removed; rows holds it
         RowChanged,    // row's texts or mark; rows holds the row as it is on the other side
         RowMoved,      // row moved to to

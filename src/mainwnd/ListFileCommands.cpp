@@ -92,7 +92,7 @@ void CListFileCommands::ReplaceList(CItemRows& items)
 
 void CListFileCommands::OnAttach()
 {
-    ReadChosenListFile([this](CItemRows& items) { m_shoppingList.InsertItemsAhead(items); });
+    ReadChosenListFile([this](CItemRows& items) { m_shoppingList.InsertItemsAhead(std::move(items)); });
 }
 
 void CListFileCommands::OnSave()
