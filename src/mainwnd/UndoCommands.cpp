@@ -1,5 +1,6 @@
 #include "UndoCommands.h"
 
+#include "../listview/BulkRowChange.h"
 #include "../res/resource.h"
 
 CUndoCommands::CUndoCommands(CShoppingList& list, CItemListCtrl& listCtrl)
@@ -9,11 +10,14 @@ CUndoCommands::CUndoCommands(CShoppingList& list, CItemListCtrl& listCtrl)
 
 void CUndoCommands::OnUndo()
 {
+    // A step may bring back or take away a million rows, as New and Open do.
+    CBulkRowChange bulk(m_listCtrl);
     FocusChangedRow(m_shoppingList.Undo());
 }
 
 void CUndoCommands::OnRedo()
 {
+    CBulkRowChange bulk(m_listCtrl);
     FocusChangedRow(m_shoppingList.Redo());
 }
 
