@@ -7,6 +7,9 @@
 
 class CRowsObserver {
 public:
+    // A change of the rows is about to be made: whoever reads them on another thread
+    // must have stopped.
+    virtual void OnRowsChanging() {}
     virtual void OnRowsInserted(int first, int count) = 0;
     virtual void OnRowsRemoved(int first, int count) = 0;
     // One row left from and now stands at to; the rows between moved by one toward from.

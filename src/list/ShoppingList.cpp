@@ -97,6 +97,12 @@ void CShoppingList::TellChanged(int first, int count)
         observer->OnRowsChanged(first, count);
 }
 
+void CShoppingList::TellChanging()
+{
+    for (CRowsObserver* observer : m_observers)
+        observer->OnRowsChanging();
+}
+
 void CShoppingList::TellReplaced()
 {
     for (CRowsObserver* observer : m_observers)
@@ -117,6 +123,7 @@ void CShoppingList::SubtractPrice(const CString& price)
 
 void CShoppingList::ResetClosingRows()
 {
+    TellChanging();
     m_total.Reset();
     m_items.Clear();
     m_separatorMark = MarkBang;
@@ -129,6 +136,7 @@ void CShoppingList::ResetClosingRows()
 template <class Change>
 void CShoppingList::AsStep(ListStep& step, Change change)
 {
+    TellChanging();
     m_history.Prepare();
     try {
         change();
@@ -309,6 +317,7 @@ int CShoppingList::Undo()
 {
     if (!m_history.CanUndo())
         return -1;
+    TellChanging();
     const int row = Apply(m_history.NewestDone(), false);
     m_history.MoveNewestToUndone();
     return row;
@@ -318,6 +327,7 @@ int CShoppingList::Redo()
 {
     if (!m_history.CanRedo())
         return -1;
+    TellChanging();
     m_history.PrepareRedo();
     int row = -1;
     try {

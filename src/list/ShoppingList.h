@@ -110,6 +110,7 @@ private:
     void TellMoved(int from, int to);
     void TellChanged(int first, int count);
     void TellReplaced();
+    void TellChanging();
 
     CItemRows m_items;
     ItemMark m_separatorMark = MarkBang;

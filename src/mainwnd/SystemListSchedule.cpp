@@ -42,7 +42,6 @@ ListFontSettings CSystemListSchedule::Restore()
         ListFontSettings font = StartupListFontSettings();
         const CSystemListDisk::Found found = m_disk.Restore(SystemListPath().str(), items, font);
         m_fileNotice = StartNotice(found);
-        m_base = items;
         m_shoppingList.ReplaceItems(std::move(items));
         m_shoppingList.ForgetHistory();
         m_font = std::move(font);
@@ -52,6 +51,11 @@ ListFontSettings CSystemListSchedule::Restore()
     }
     m_shoppingList.AddObserver(this);
     m_restored = true;
+    // A copy that fails leaves the base empty: a merge then counts nothing as deleted.
+    m_copyingBase = m_writer.Start([this] {
+        CItemRows base = m_shoppingList.Items();
+        m_base = std::move(base);
+    });
     try {
         TakeInConflictCopies();
     } catch (const std::exception&) {
@@ -110,9 +114,27 @@ void CSystemListSchedule::StoreSoon()
     m_timer.Start(kStoreDelay);
 }
 
+void CSystemListSchedule::OnRowsChanging()
+{
+    EndBaseCopy();
+}
+
+void CSystemListSchedule::EndBaseCopy()
+{
+    if (m_copyingBase)
+        WaitForWorker();
+}
+
+void CSystemListSchedule::WaitForWorker()
+{
+    m_writer.Wait();
+    m_copyingBase = false;
+}
+
 void CSystemListSchedule::OnTimer()
 {
     m_timer.Stop();
+    EndBaseCopy();
     if (m_writer.IsBusy()) {
         m_timer.Start(kStoreDelay);
         return;
@@ -129,6 +151,7 @@ void CSystemListSchedule::OnTimer()
 
 bool CSystemListSchedule::StartBackgroundStore()
 {
+    EndBaseCopy();
     if (!m_restored || m_writer.IsBusy())
         return false;
     try {
@@ -181,7 +204,7 @@ std::wstring CSystemListSchedule::StoreNow()
 {
     m_timer.Stop();
     // An older copy must not land after this one.
-    m_writer.Wait();
+    WaitForWorker();
     m_backgroundPending = false;
     m_writer.TakeFailure();
     if (!m_restored)
@@ -196,6 +219,7 @@ std::wstring CSystemListSchedule::StoreNow()
 
 void CSystemListSchedule::LookAtFile()
 {
+    EndBaseCopy();
     if (!m_restored || m_writer.IsBusy())
         return;
     // A store that has just been written is the base of what comes next.
@@ -245,7 +269,7 @@ void CSystemListSchedule::MoveTo(const std::wstring& path)
     if (!m_restored)
         return;
     m_timer.Stop();
-    m_writer.Wait();
+    WaitForWorker();
     TakeBackgroundResult();
     CSystemListDisk disk;
     CItemRows theirs;

@@ -68,6 +68,11 @@ private:
     void OnRowsChanged(int, int) override { StoreSoon(); }
     void OnRowsReplaced() override { StoreSoon(); }
     void OnRowsRemapped(const std::vector<int>&) override { StoreSoon(); }
+    void OnRowsChanging() override;
+    // The worker's job, a store or the copy of the base, has ended.
+    void WaitForWorker();
+    // The copy of the base has ended, if one was begun; a store goes on.
+    void EndBaseCopy();
     void StoreSoon();
     // Before a store: what another machine wrote is taken in first.
     void TakeInOtherWrites();
@@ -103,6 +108,9 @@ private:
     CItemRows m_base;
     // The copy that the worker writes; the base once it is written.
     CItemRows m_writing;
+    // The worker copies the rows read at the start into the base, beside the window's
+    // start; the rows do not change until it has.
+    bool m_copyingBase = false;
     // The list font was changed here since the last store: it is the later write.
     bool m_fontChanged = false;
     // Taking in the file's list is no change of the list's own.
