@@ -1,5 +1,6 @@
 #include "UndoHistory.h"
 
+#include <algorithm>
 #include <utility>
 
 size_t ListStep::Bytes() const
@@ -19,7 +20,9 @@ void CUndoHistory::Prepare()
     m_done.emplace_back();
     // Undo moves the step across: the room for it is made now.
     try {
-        m_undone.reserve(m_undone.size() + m_done.size());
+        const size_t needed = m_undone.size() + m_done.size();
+        if (m_undone.capacity() < needed)
+            m_undone.reserve(std::max(needed, 2 * m_undone.capacity()));
     } catch (...) {
         m_done.pop_back();
         throw;

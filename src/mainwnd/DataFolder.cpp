@@ -21,10 +21,6 @@ CString ExpandedText(const wchar_t* text)
     return CString(expanded.data());
 }
 
-}  // namespace
-
-namespace {
-
 // The folder recorded under root, environment variables expanded; empty when none is.
 CString DataFolderUnder(HKEY root)
 {

@@ -9,7 +9,6 @@
 #include "AboutDlg.h"
 #include "DataFolder.h"
 #include "HelpPage.h"
-#include "OpenBoxes.h"
 #include "RunningInstance.h"
 #include "Warnings.h"
 #include "WindowLayout.h"
@@ -405,8 +404,7 @@ LRESULT CShoppingDlg::OnTimer(WPARAM timer, LPARAM)
 void CShoppingDlg::OnDataFolder()
 {
     CFolderPickerDialog picker(L"Choose the folder that keeps the list", this);
-    const std::wstring path = m_systemList.Path().str();
-    picker.SetFolderPath(CString(path.substr(0, path.find_last_of(L"\\/")).c_str()));
+    picker.SetFolderPath(m_systemList.Folder());
     if (picker.DoModal() != IDOK)
         return;
     if (!KeepDataFolder(picker.GetFolderPath())) {

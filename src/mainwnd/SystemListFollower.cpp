@@ -16,8 +16,7 @@ CSystemListFollower::CSystemListFollower(CWnd& window, CSystemListSchedule& syst
 
 void CSystemListFollower::Watch()
 {
-    const std::wstring path = m_systemList.Path().str();
-    m_folderWatch.Start(path.substr(0, path.find_last_of(L"\\/") + 1), m_window.m_hWnd, WM_DATA_FOLDER_CHANGED);
+    m_folderWatch.Start(m_systemList.Folder().str(), m_window.m_hWnd, WM_DATA_FOLDER_CHANGED);
     m_lookTimer.SetWindow(m_window.m_hWnd);
     m_lookTimer.Start(kLookEvery);
 }

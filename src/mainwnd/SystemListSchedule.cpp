@@ -28,6 +28,12 @@ CString CSystemListSchedule::SystemListPath()
     return DataFilePath(SystemListFileName);
 }
 
+CString CSystemListSchedule::Folder() const
+{
+    const std::wstring& path = m_disk.Path();
+    return CString(path.substr(0, path.find_last_of(L"\\/") + 1).c_str());
+}
+
 CSystemListSchedule::CSystemListSchedule(CShoppingList& list, CTimer& timer) : m_shoppingList(list), m_timer(timer) {}
 
 CSystemListSchedule::~CSystemListSchedule()
@@ -151,7 +157,6 @@ void CSystemListSchedule::OnTimer()
 
 bool CSystemListSchedule::StartBackgroundStore()
 {
-    EndBaseCopy();
     if (!m_restored || m_writer.IsBusy())
         return false;
     try {
@@ -297,7 +302,12 @@ void CSystemListSchedule::TakeIn(const CItemRows& base, const CItemRows& theirs)
 {
     MergedRows merged = MergeRows(base, m_shoppingList.Items(), theirs);
     m_takingInFile = true;
-    m_shoppingList.ReplaceItems(std::move(merged.rows), merged.whereMineWent);
+    try {
+        m_shoppingList.ReplaceItems(std::move(merged.rows), merged.whereMineWent);
+    } catch (...) {
+        m_takingInFile = false;
+        throw;
+    }
     m_takingInFile = false;
 }
 

@@ -31,6 +31,8 @@ public:
     static CString SystemListPath();
     // The file that the restore read, or would have read.
     CString Path() const { return CString(m_disk.Path()); }
+    // The folder that holds it, with its last separator.
+    CString Folder() const;
 
     // Puts the stored rows into the list and returns the stored font settings (the
     // start-up ones where the file holds none); changes are followed from now on.
